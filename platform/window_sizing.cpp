@@ -1,0 +1,126 @@
+#include "platform/window_sizing.h"
+
+#include "game/runtime_error.h"
+
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QScreen>
+#include <QWidget>
+#include <cmath>
+#include <limits>
+
+namespace veltrane::platform {
+namespace {
+
+std::int32_t checkedAdd(std::int64_t a, std::int64_t b) {
+    const std::int64_t r = a + b;
+    if (r < std::numeric_limits<std::int32_t>::min() ||
+        r > std::numeric_limits<std::int32_t>::max()) {
+        raiseOverflow();
+    }
+    return static_cast<std::int32_t>(r);
+}
+
+double twipsPerPixel(double dpi) {
+    if (dpi == 0.0) {
+        throw RuntimeError(11, "Division by zero");
+    }
+    return 1440.0 / dpi;
+}
+
+QScreen* screenOf(const QWidget* window) {
+    QScreen* screen = window != nullptr ? window->screen() : nullptr;
+    return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+}
+
+Placement placementFor(const QWidget* window, const WindowSpec& spec) {
+    const QScreen* screen = screenOf(window);
+    const QRect full = screen != nullptr ? screen->geometry() : QRect(0, 0, 0, 0);
+    return ComputePlacement(spec, DisplayDpiX(window), DisplayDpiY(window), full.width(),
+                            full.height());
+}
+
+} // namespace
+
+PixelRect AdjustWindowRect(PixelRect rect, bool menu) {
+    const int above = kBorder + kCaption + (menu ? kMenuBar : 0);
+    return PixelRect{checkedAdd(rect.left, -kBorder), checkedAdd(rect.top, -above),
+                     checkedAdd(rect.right, kBorder), checkedAdd(rect.bottom, kBorder)};
+}
+
+int TwipsToPixels(double twips, double twipsPerPixel) {
+    return static_cast<int>(std::nearbyint(twips / twipsPerPixel));
+}
+
+int TwipsPerPixelRounded(double dpi) {
+    return static_cast<int>(std::nearbyint(twipsPerPixel(dpi)));
+}
+
+Placement ComputePlacement(const WindowSpec& spec, double dpiX, double dpiY, int screenWidth,
+                           int screenHeight) {
+    const PixelRect rect = AdjustWindowRect(PixelRect{0, 0, spec.clientWidth, spec.clientHeight},
+                                            spec.menuAllowance);
+    // One pixel more than the adjusted rectangle's own width and height.
+    const std::int32_t outerWidth = checkedAdd(checkedAdd(rect.right, -std::int64_t{rect.left}), 1);
+    const std::int32_t outerHeight =
+        checkedAdd(checkedAdd(rect.bottom, -std::int64_t{rect.top}), 1);
+
+    const double tppX = twipsPerPixel(dpiX);
+    const double tppY = twipsPerPixel(dpiY);
+    Placement p{};
+    p.widthTwips = static_cast<float>(tppX * outerWidth);
+    p.heightTwips = static_cast<float>(tppY * outerHeight);
+    p.outerWidth = TwipsToPixels(p.widthTwips, tppX);
+    p.outerHeight = TwipsToPixels(p.heightTwips, tppY);
+
+    const auto screenWidthTwips = static_cast<float>(tppX * screenWidth);
+    const auto screenHeightTwips = static_cast<float>(tppY * screenHeight);
+    p.leftTwips = (screenWidthTwips - p.widthTwips) / 2.0F;
+    p.topTwips = (screenHeightTwips - p.heightTwips) / 2.0F;
+    p.left = TwipsToPixels(p.leftTwips, tppX);
+    p.top = TwipsToPixels(p.topTwips, tppY);
+
+    // The window's own frame kind decides how much of the outer size is client area: the
+    // tool windows' small title bar leaves them taller inside than the rule assumed.
+    const int caption = spec.frame == FrameKind::ToolWindow ? kSmallCaption : kCaption;
+    p.clientWidth = p.outerWidth - 2 * kBorder;
+    p.clientHeight = p.outerHeight - 2 * kBorder - caption;
+    if (spec.menuAllowance && spec.frame == FrameKind::FixedSingle) {
+        // A window with a real menu bar: the client area lies below it.
+        p.clientHeight -= kMenuBar;
+    }
+    return p;
+}
+
+double DisplayDpiX(const QWidget* window) {
+    const QScreen* screen = screenOf(window);
+    return screen != nullptr ? screen->logicalDotsPerInchX() * screen->devicePixelRatio() : 0.0;
+}
+
+double DisplayDpiY(const QWidget* window) {
+    const QScreen* screen = screenOf(window);
+    return screen != nullptr ? screen->logicalDotsPerInchY() * screen->devicePixelRatio() : 0.0;
+}
+
+void SizeWindow(QWidget* window, const WindowSpec& spec) {
+    const Placement p = placementFor(window, spec);
+    auto* main = qobject_cast<QMainWindow*>(window);
+    if (main != nullptr && main->centralWidget() != nullptr) {
+        // The client area lies below the window's own menu bar, whatever height the style
+        // gives that bar.
+        main->centralWidget()->setFixedSize(p.clientWidth, p.clientHeight);
+        const QWidget* menu = main->menuWidget();
+        const int menuHeight = menu != nullptr ? menu->sizeHint().height() : 0;
+        window->setFixedSize(p.clientWidth, p.clientHeight + menuHeight);
+        return;
+    }
+    window->setFixedSize(p.clientWidth, p.clientHeight);
+}
+
+void CentreWindow(QWidget* window, const WindowSpec& spec) {
+    const Placement p = placementFor(window, spec);
+    // move() places the outer frame's top-left corner for a top-level window.
+    window->move(p.left, p.top);
+}
+
+} // namespace veltrane::platform

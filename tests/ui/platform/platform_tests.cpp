@@ -1,0 +1,191 @@
+// The window-system layer: the sizing rule's arithmetic, windows sized at the display's real
+// resolution, the message box, and the error guard ending the program.
+
+#include "game/runtime_error.h"
+#include "platform/error_guard.h"
+#include "platform/message_box.h"
+#include "platform/window_sizing.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace veltrane;
+using namespace veltrane::platform;
+
+namespace {
+
+const WindowSpec kBoard{620, 460, true, FrameKind::FixedSingle};
+const WindowSpec kSplash{400, 400, false, FrameKind::ToolWindow};
+const WindowSpec kWin{306, 124, false, FrameKind::ToolWindow};
+const WindowSpec kHelp{440, 280, true, FrameKind::ToolWindow};
+
+TEST(SizingRule, AdjustsTheBoardRectangleAsTheClassicFrameDoes) {
+    const PixelRect r = AdjustWindowRect({0, 0, 620, 460}, true);
+    EXPECT_EQ(r.left, -3);
+    EXPECT_EQ(r.top, -41);
+    EXPECT_EQ(r.right, 623);
+    EXPECT_EQ(r.bottom, 463);
+}
+
+TEST(SizingRule, ClientAreasAreFixedAtEveryResolution) {
+    for (double dpi : {96.0, 110.0, 120.0, 144.0, 192.0}) {
+        SCOPED_TRACE(dpi);
+        const Placement board = ComputePlacement(kBoard, dpi, dpi, 1920, 1080);
+        EXPECT_EQ(board.outerWidth, 627);
+        EXPECT_EQ(board.outerHeight, 505);
+        EXPECT_EQ(board.clientWidth, 621);
+        EXPECT_EQ(board.clientHeight, 461);
+        const Placement splash = ComputePlacement(kSplash, dpi, dpi, 1920, 1080);
+        EXPECT_EQ(splash.clientWidth, 401);
+        EXPECT_EQ(splash.clientHeight, 405);
+        const Placement win = ComputePlacement(kWin, dpi, dpi, 1920, 1080);
+        EXPECT_EQ(win.clientWidth, 307);
+        EXPECT_EQ(win.clientHeight, 129);
+        const Placement help = ComputePlacement(kHelp, dpi, dpi, 1920, 1080);
+        EXPECT_EQ(help.clientWidth, 441);
+        EXPECT_EQ(help.clientHeight, 304);
+    }
+}
+
+TEST(SizingRule, TwipsFollowTheResolution) {
+    const Placement at96 = ComputePlacement(kBoard, 96, 96, 1024, 768);
+    EXPECT_FLOAT_EQ(at96.widthTwips, 627 * 15);
+    EXPECT_FLOAT_EQ(at96.heightTwips, 505 * 15);
+    const Placement at120 = ComputePlacement(kBoard, 120, 120, 1024, 768);
+    EXPECT_FLOAT_EQ(at120.widthTwips, 627 * 12);
+    const Placement at144 = ComputePlacement(kBoard, 144, 144, 1024, 768);
+    EXPECT_FLOAT_EQ(at144.widthTwips, 627 * 10);
+    EXPECT_FLOAT_EQ(at144.heightTwips, 505 * 10);
+}
+
+TEST(SizingRule, CentresTheOuterRectangleWithoutClamping) {
+    const Placement p = ComputePlacement(kBoard, 96, 96, 1024, 768);
+    // 198.5 and 131.5 pixels: the window system rounds halves to the even pixel.
+    EXPECT_EQ(p.left, 198);
+    EXPECT_EQ(p.top, 132);
+    EXPECT_FLOAT_EQ(p.leftTwips, 2977.5F);
+}
+
+TEST(SizingRule, AWindowLargerThanTheScreenGoesPartlyOffIt) {
+    const Placement p = ComputePlacement(kBoard, 96, 96, 600, 400);
+    EXPECT_LT(p.left, 0);
+    EXPECT_LT(p.top, 0);
+    EXPECT_EQ(p.left, -14); // -13.5
+    EXPECT_EQ(p.top, -52);  // -52.5
+}
+
+TEST(SizingRule, ZeroResolutionIsARuntimeError) {
+    try {
+        ComputePlacement(kBoard, 0, 96, 1024, 768);
+        FAIL() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 11);
+    }
+}
+
+TEST(SizingRule, TwipsPerPixelRoundsHalvesToEven) {
+    EXPECT_EQ(TwipsPerPixelRounded(96), 15);
+    EXPECT_EQ(TwipsPerPixelRounded(115), 13); // 12.52
+    EXPECT_EQ(TwipsPerPixelRounded(116), 12); // 12.41
+    EXPECT_EQ(TwipsPerPixelRounded(120), 12);
+    EXPECT_EQ(TwipsPerPixelRounded(125), 12); // 11.52
+    EXPECT_EQ(TwipsPerPixelRounded(126), 11); // 11.43
+    EXPECT_EQ(TwipsPerPixelRounded(144), 10);
+    EXPECT_EQ(TwipsPerPixelRounded(1440.0 / 12.5), 12); // an exact half goes to the even 12
+}
+
+TEST(RealWindows, TheDisplayResolutionComesFromTheScreen) {
+    const double expected = qEnvironmentVariableIntValue("VELTRANE_TEST_DPI");
+    QWidget w;
+    EXPECT_DOUBLE_EQ(DisplayDpiX(&w), expected);
+    EXPECT_DOUBLE_EQ(DisplayDpiY(&w), expected);
+}
+
+TEST(RealWindows, AMainWindowGetsItsClientAreaBelowItsMenuBar) {
+    QMainWindow w;
+    w.menuBar()->addMenu(QStringLiteral("&File"));
+    w.menuBar()->setNativeMenuBar(false);
+    w.setCentralWidget(new QWidget);
+    SizeWindow(&w, kBoard);
+    CentreWindow(&w, kBoard);
+    w.show();
+    EXPECT_EQ(w.centralWidget()->size(), QSize(621, 461));
+    const QRect screen = w.screen()->geometry();
+    EXPECT_EQ(w.pos(), QPoint(TwipsToPixels((screen.width() - 627) / 2.0, 1),
+                              TwipsToPixels((screen.height() - 505) / 2.0, 1)));
+}
+
+TEST(RealWindows, AToolWindowGetsTheTallerClientArea) {
+    QWidget w;
+    SizeWindow(&w, kSplash);
+    w.show();
+    EXPECT_EQ(w.size(), QSize(401, 405));
+}
+
+TEST(MessageBox, HasTheTitleTheTextAndOnlyAnOkButtonWithoutIcons) {
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Veltrane"));
+        EXPECT_EQ(box->text(), QStringLiteral("<b>not markup</b>"));
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        EXPECT_TRUE(box->iconPixmap().isNull());
+        ASSERT_EQ(box->buttons().size(), 1);
+        EXPECT_EQ(box->standardButton(box->buttons().front()), QMessageBox::Ok);
+        EXPECT_TRUE(box->buttons().front()->icon().isNull());
+        checked = true;
+        box->buttons().front()->click();
+    });
+    MsgBox(QStringLiteral("<b>not markup</b>"));
+    EXPECT_TRUE(checked);
+}
+
+// The guard is proved in a child process: the test binary runs itself with a flag, throws
+// from an event handler, and the child answers its own message box.
+int runGuardChild() {
+    int argc = 1;
+    char name[] = "guard";
+    char* argv[] = {name, nullptr};
+    GuardedApplication app(argc, argv);
+    QTimer::singleShot(0, [] {
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box != nullptr) {
+                std::fputs(qPrintable(box->windowTitle() + QLatin1Char('|') + box->text()), stdout);
+                box->buttons().front()->click();
+            }
+        });
+        throw RuntimeError(ErrSubscript, "Subscript out of range");
+    });
+    return QApplication::exec();
+}
+
+TEST(ErrorGuard, AnEscapingErrorShowsTheMessageAndEndsTheProgram) {
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--guard-child")});
+    ASSERT_TRUE(child.waitForFinished(20000));
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode(), kRuntimeErrorExitStatus);
+    EXPECT_EQ(QString::fromUtf8(child.readAllStandardOutput()),
+              QStringLiteral("Veltrane|Run-time error '9':\n\nSubscript out of range"));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--guard-child") {
+        return runGuardChild();
+    }
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
