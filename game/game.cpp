@@ -1,0 +1,305 @@
+#include "game/game.h"
+
+#include "game/cards.h"
+
+#include <cmath>
+#include <utility>
+
+namespace veltrane {
+
+namespace {
+
+constexpr int kFirstSlot = 5;
+constexpr int kLastSlot = 20;
+
+// Nearest integer, an exact half going to the even neighbour, whatever the rounding mode.
+Int16 roundHalfEven(double x) {
+    const double floor = std::floor(x);
+    const double fraction = x - floor;
+    double result = floor;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0.0)) {
+        result = floor + 1.0;
+    }
+    return toInt16(static_cast<long>(result));
+}
+
+void exchange(GrowableList<Int16>& list, int a, int b) {
+    const Int16 held = list(a);
+    list(a) = list(b);
+    list(b) = held;
+}
+
+} // namespace
+
+Game::Game(RandomSource& random, std::function<void()> winHandler)
+    : random_(&random), winHandler_(std::move(winHandler)) {}
+
+void Game::ShuffleDeck() {
+    auto& Deck = state_.Deck;
+    random_->reseed();
+    for (int i = 1; i <= 52; ++i) {
+        Deck.resizePreserve(i);
+        Deck(i) = toInt16(i);
+    }
+    // The aces lead the deck so that the deal can lay them on the foundations.
+    exchange(Deck, 2, 14);
+    exchange(Deck, 3, 27);
+    exchange(Deck, 4, 40);
+    for (int b = 5; b <= 51; ++b) {
+        const float r = random_->next();
+        const double x = static_cast<double>(r) * (52 - b) + b;
+        const Int16 j = roundHalfEven(x);
+        exchange(Deck, b, j);
+    }
+}
+
+void Game::InitNewGame() {
+    auto& s = state_;
+    board_.img_deck.Picture = Picture::card(0);
+    board_.img_dealt.Picture = img_blank;
+    s.DeckPos = 20;
+    s.DealtCount = 0;
+    s.DeckEnd = 52;
+    s.AwaitingDeal = VbTrue;
+    s.StockRunOut = 0;
+    s.CardPicked = 0;
+    s.WasteRank = 0;
+    s.WasteSuit = 0;
+    board_.img_dealt.BorderStyle = 0;
+    for (int i = kFirstSlot; i <= kLastSlot; ++i) {
+        board_.img_cards(i).BorderStyle = 0;
+    }
+    ShuffleDeck();
+    DealAces();
+}
+
+void Game::DealAces() {
+    auto& s = state_;
+    // Foundations 3 and 4 cross over: hearts lies at 3, clubs at 4.
+    board_.img_ace(1).Picture = Picture::card(s.Deck(1));
+    board_.img_ace(2).Picture = Picture::card(s.Deck(2));
+    board_.img_ace(3).Picture = Picture::card(s.Deck(4));
+    board_.img_ace(4).Picture = Picture::card(s.Deck(3));
+    s.FoundationSuit(1) = Spades;
+    s.FoundationSuit(2) = Diamonds;
+    s.FoundationSuit(3) = Hearts;
+    s.FoundationSuit(4) = Clubs;
+    for (int k = 1; k <= 4; ++k) {
+        s.FoundationTop(k) = 1;
+    }
+}
+
+void Game::DealOuterCards() {
+    auto& s = state_;
+    for (int i = kFirstSlot; i <= kLastSlot; ++i) {
+        const Int16 card = s.Deck(i);
+        board_.img_cards(i).Picture = Picture::card(card);
+        s.SlotRank(i) = CardRank(card);
+        s.SlotSuit(i) = CardSuit(card);
+    }
+    s.AwaitingDeal = VbFalse;
+}
+
+void Game::ShowBlank(Int16 slot) {
+    if (slot >= 5 && slot <= 8) {
+        board_.img_cards(slot).Picture = img_blankSpades;
+    } else if (slot >= 9 && slot <= 12) {
+        board_.img_cards(slot).Picture = img_blankDiamonds;
+    } else if (slot >= 13 && slot <= 16) {
+        board_.img_cards(slot).Picture = img_blankHearts;
+    } else if (slot >= 17 && slot <= 20) {
+        board_.img_cards(slot).Picture = img_blankClubs;
+    }
+}
+
+void Game::img_deck_Click() {
+    auto& s = state_;
+    if (board_.img_deck.Picture == img_blank || s.AwaitingDeal == VbTrue) {
+        return;
+    }
+    board_.img_dealt.BorderStyle = 0;
+    for (int i = kFirstSlot; i <= kLastSlot; ++i) {
+        board_.img_cards(i).BorderStyle = 0;
+    }
+    s.CardPicked = 0;
+    if (s.DeckPos > s.DeckEnd) {
+        ReSetDeck();
+        // A waste played out to the last card turns over into nothing: the stock is spent
+        // at once rather than offering cards that already lie elsewhere on the board.
+        board_.img_deck.Picture = s.DeckEnd > 0 ? Picture::card(0) : img_blank;
+        board_.img_dealt.Picture = img_blank;
+    } else {
+        DealCard();
+    }
+}
+
+void Game::DealCard() {
+    auto& s = state_;
+    const Picture runOutPicture = s.StockRunOut == 0 ? img_click : img_blank;
+    s.DeckPos = add16(s.DeckPos, 1);
+    const Int16 card = s.Deck(s.DeckPos);
+    if (s.DeckPos == s.DeckEnd) {
+        board_.img_deck.Picture = runOutPicture;
+    }
+    s.WasteRank = CardRank(card);
+    s.WasteSuit = CardSuit(card);
+    board_.img_dealt.Picture = Picture::card(card);
+    if (s.DeckPos == s.DeckEnd) {
+        board_.img_deck.Picture = runOutPicture;
+    }
+    AddToList(card);
+    if (board_.img_deck.Picture == img_click) {
+        s.StockRunOut = 1;
+    }
+}
+
+void Game::AddToList(Int16 card) {
+    auto& s = state_;
+    s.DealtCount = add16(s.DealtCount, 1);
+    s.DealtList.resizePreserve(s.DealtCount);
+    s.DealtList(s.DealtCount) = card;
+    if (s.DeckPos == s.DeckEnd) {
+        // From the run-out on, DeckEnd follows the size of the waste.
+        s.DeckEnd = s.DealtList.upperBound();
+        if (s.StockRunOut == 0) {
+            board_.img_deck.Picture = img_click;
+        } else if (s.StockRunOut > 0) {
+            board_.img_deck.Picture = img_blank;
+        }
+    }
+}
+
+void Game::ReSetDeck() {
+    auto& s = state_;
+    const Int16 n = s.DealtCount;
+    for (int i = 1; i <= n; ++i) {
+        s.Deck.resizePreserve(n);
+        s.Deck(i) = s.DealtList(i);
+    }
+    s.DeckPos = 0;
+    s.DeckEnd = n;
+    s.DealtCount = 0;
+}
+
+void Game::ShowPreviousCard() {
+    auto& s = state_;
+    s.DealtCount = sub16(s.DealtCount, 1);
+    if (s.DealtCount == 0) {
+        board_.img_dealt.Picture = img_blank;
+    }
+    if (s.DealtCount > 0) {
+        const Int16 card = s.DealtList(s.DealtCount);
+        s.WasteRank = CardRank(card);
+        s.WasteSuit = CardSuit(card);
+        board_.img_dealt.Picture = Picture::card(card);
+        s.DealtList.resizePreserve(s.DealtCount);
+    }
+    if (board_.img_deck.Picture == img_blank || board_.img_deck.Picture == img_click) {
+        s.DeckEnd = s.DealtCount;
+    }
+}
+
+void Game::img_dealt_Click() {
+    auto& s = state_;
+    for (int i = kFirstSlot; i <= kLastSlot; ++i) {
+        if (board_.img_cards(i).BorderStyle == 1) {
+            return;
+        }
+    }
+    if (board_.img_dealt.Picture == img_blank) {
+        return;
+    }
+    if (board_.img_dealt.BorderStyle == 0) {
+        board_.img_dealt.BorderStyle = 1;
+        s.CardPicked = 1;
+    } else if (board_.img_dealt.BorderStyle == 1) {
+        board_.img_dealt.BorderStyle = 0;
+        s.CardPicked = 0;
+    }
+}
+
+void Game::img_cards_Click(Int16 Index) {
+    auto& s = state_;
+    Place& slot = board_.img_cards(Index);
+    const int group = (Index - kFirstSlot) / 4 + 1;
+
+    if (slot.Picture.isEmptySlotMark()) {
+        if (s.CardPicked == 0 || slot.BorderStyle != 0) {
+            return;
+        }
+        const Int16 suit = s.FoundationSuit(group);
+        // The waste is tried before the tableau.
+        if (board_.img_dealt.BorderStyle == 1 && s.WasteSuit == suit) {
+            board_.img_dealt.BorderStyle = 0;
+            s.SlotRank(Index) = s.WasteRank;
+            s.SlotSuit(Index) = s.WasteSuit;
+            s.CardPicked = 0;
+            slot.Picture = board_.img_dealt.Picture;
+            ShowPreviousCard();
+            return;
+        }
+        for (Int16 j = kFirstSlot; j <= kLastSlot; ++j) {
+            Place& source = board_.img_cards(j);
+            if (source.BorderStyle == 1 && s.SlotSuit(j) == suit) {
+                source.BorderStyle = 0;
+                slot.Picture = source.Picture;
+                ShowBlank(j);
+                s.SlotRank(Index) = s.SlotRank(j);
+                s.SlotSuit(Index) = s.SlotSuit(j);
+                s.CardPicked = 0;
+                return;
+            }
+        }
+        return;
+    }
+
+    if (slot.BorderStyle == 1) {
+        slot.BorderStyle = 0;
+        s.CardPicked = 0;
+    } else if (s.CardPicked == 0) {
+        slot.BorderStyle = 1;
+        s.CardPicked = 1;
+    }
+}
+
+void Game::img_ace_Click(Int16 Index) {
+    auto& s = state_;
+    Place& foundation = board_.img_ace(Index);
+    for (Int16 j = kFirstSlot; j <= kLastSlot; ++j) {
+        Place& source = board_.img_cards(j);
+        if (source.BorderStyle == 1 && s.SlotRank(j) == add16(s.FoundationTop(Index), 1) &&
+            s.SlotSuit(j) == s.FoundationSuit(Index)) {
+            s.FoundationTop(Index) = s.SlotRank(j);
+            foundation.Picture = source.Picture;
+            ShowBlank(j);
+            source.BorderStyle = 0;
+            s.CardPicked = 0;
+        }
+    }
+    if (board_.img_dealt.BorderStyle == 1 && s.WasteRank == add16(s.FoundationTop(Index), 1) &&
+        s.WasteSuit == s.FoundationSuit(Index)) {
+        s.FoundationTop(Index) = s.WasteRank;
+        foundation.Picture = board_.img_dealt.Picture;
+        board_.img_dealt.BorderStyle = 0;
+        s.CardPicked = 0;
+        ShowPreviousCard();
+    }
+    GameWin();
+}
+
+void Game::GameWin() {
+    int complete = 0;
+    for (int k = 1; k <= 4; ++k) {
+        if (state_.FoundationTop(k) == 13) {
+            ++complete;
+        }
+    }
+    if (complete == 4) {
+        state_.AwaitingDeal = VbTrue;
+        if (winHandler_) {
+            winHandler_();
+        }
+    }
+}
+
+} // namespace veltrane
