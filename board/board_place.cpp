@@ -1,0 +1,68 @@
+#include "board/board_place.h"
+
+#include "board/picture_store.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace veltrane::board {
+
+BoardPlace::BoardPlace(PictureStore& store, QWidget* parent) : QWidget(parent), store_(store) {
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void BoardPlace::setPicture(Picture picture) {
+    if (picture == picture_) {
+        return;
+    }
+    picture_ = picture;
+    if (!picture.isNone()) {
+        const QPixmap& pixmap = store_.pixmap(picture, devicePixelRatioF());
+        resize(pixmap.deviceIndependentSize().toSize());
+    }
+    update();
+}
+
+void BoardPlace::setFramed(bool framed) {
+    if (framed == framed_) {
+        return;
+    }
+    framed_ = framed;
+    update();
+}
+
+void BoardPlace::paintEvent(QPaintEvent* /*event*/) {
+    if (picture_.isNone()) {
+        return;
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, store_.pixmap(picture_, devicePixelRatioF()));
+    if (framed_) {
+        painter.setPen(QPen(Qt::black, 0));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void BoardPlace::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void BoardPlace::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click) {
+        emit clicked();
+    }
+}
+
+void BoardPlace::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click; its release must not count as a click.
+    pressed_ = false;
+    event->accept();
+}
+
+} // namespace veltrane::board

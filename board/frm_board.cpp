@@ -1,0 +1,268 @@
+#include "board/frm_board.h"
+
+#include "board/place_description.h"
+#include "platform/error_guard.h"
+#include "platform/window_sizing.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+
+using veltrane::Int16;
+using veltrane::board::BoardPlace;
+
+namespace {
+
+const veltrane::platform::WindowSpec kBoardSpec{620, 460, true,
+                                                veltrane::platform::FrameKind::FixedSingle};
+
+struct Position {
+    int left;
+    int top;
+};
+
+// Each corner holds a slot group of four around its foundation; stock and waste sit between.
+constexpr std::array<Position, 16> kSlotPositions = {{{4, 2},
+                                                      {155, 2},
+                                                      {4, 107},
+                                                      {155, 107},
+                                                      {394, 2},
+                                                      {544, 2},
+                                                      {394, 107},
+                                                      {544, 107},
+                                                      {4, 255},
+                                                      {155, 255},
+                                                      {4, 358},
+                                                      {155, 358},
+                                                      {394, 255},
+                                                      {544, 255},
+                                                      {394, 358},
+                                                      {544, 358}}};
+constexpr std::array<Position, 4> kFoundationPositions = {
+    {{80, 57}, {469, 57}, {80, 312}, {469, 312}}};
+constexpr Position kStockPosition{236, 180};
+constexpr Position kWastePosition{312, 180};
+
+constexpr int kLoadWidth = 70;
+constexpr int kLoadHeight = 100;
+
+QIcon redDiamondIcon() {
+    QIcon icon;
+    for (int size : {32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/pictures/icon_%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+} // namespace
+
+frm_board::frm_board(veltrane::Game& game, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                              Qt::MSWindowsFixedSizeDialogHint),
+      game_(game) {
+    setObjectName(QStringLiteral("frm_board"));
+    setWindowTitle(QStringLiteral("Veltrane Solitaire"));
+    setWindowIcon(redDiamondIcon());
+    createMenus();
+    createPlaces();
+}
+
+void frm_board::createMenus() {
+    // The bar lies inside the window on every desktop, so the client arithmetic holds.
+    menuBar()->setNativeMenuBar(false);
+
+    mnu_file = menuBar()->addMenu(QStringLiteral("&File"));
+    mnu_file->setObjectName(QStringLiteral("mnu_file"));
+    mnu_deal = mnu_file->addAction(QStringLiteral("&Deal"));
+    mnu_deal->setObjectName(QStringLiteral("mnu_deal"));
+    mnu_sep_1 = mnu_file->addSeparator();
+    mnu_sep_1->setObjectName(QStringLiteral("mnu_sep_1"));
+    mnu_exit = mnu_file->addAction(QStringLiteral("&Exit"));
+    mnu_exit->setObjectName(QStringLiteral("mnu_exit"));
+
+    mnu_help = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnu_help->setObjectName(QStringLiteral("mnu_help"));
+    mnu_rules = mnu_help->addAction(QStringLiteral("&Rules"));
+    mnu_rules->setObjectName(QStringLiteral("mnu_rules"));
+    mnu_sep2 = mnu_help->addSeparator();
+    mnu_sep2->setObjectName(QStringLiteral("mnu_sep2"));
+    mnu_about = mnu_help->addAction(QStringLiteral("&About..."));
+    mnu_about->setObjectName(QStringLiteral("mnu_about"));
+
+    connect(mnu_deal, &QAction::triggered, this, [this] { mnu_deal_Click(); });
+    connect(mnu_exit, &QAction::triggered, this, [this] { mnu_exit_Click(); });
+    connect(mnu_rules, &QAction::triggered, this, [this] { mnu_rules_Click(); });
+    connect(mnu_about, &QAction::triggered, this, [this] { mnu_about_Click(); });
+
+    // Help menu: the Help window has not arrived yet.
+    const QString helpLater = QStringLiteral("Help arrives in a later version");
+    mnu_rules->setEnabled(false);
+    mnu_rules->setStatusTip(helpLater);
+    mnu_about->setEnabled(false);
+    mnu_about->setStatusTip(helpLater);
+}
+
+void frm_board::createPlaces() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    QPalette white = client->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    client->setPalette(white);
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+
+    auto make = [&](const QString& name) {
+        auto* place = new BoardPlace(store_, client);
+        place->setObjectName(name);
+        return place;
+    };
+    for (int i = 1; i <= 4; ++i) {
+        auto* place = make(QStringLiteral("img_ace_%1").arg(i));
+        place->setAccessibleName(QStringLiteral("Foundation %1").arg(i));
+        connect(place, &BoardPlace::clicked, this,
+                [this, i] { img_ace_Click(static_cast<Int16>(i)); });
+        img_ace_.at(static_cast<std::size_t>(i - 1)) = place;
+    }
+    for (int i = 5; i <= 20; ++i) {
+        auto* place = make(QStringLiteral("img_cards_%1").arg(i));
+        place->setAccessibleName(QStringLiteral("Tableau slot %1").arg(i));
+        connect(place, &BoardPlace::clicked, this,
+                [this, i] { img_cards_Click(static_cast<Int16>(i)); });
+        img_cards_.at(static_cast<std::size_t>(i - 5)) = place;
+    }
+    img_deck_ = make(QStringLiteral("img_deck"));
+    img_deck_->setAccessibleName(QStringLiteral("Stock"));
+    connect(img_deck_, &BoardPlace::clicked, this, [this] { img_deck_Click(); });
+    img_dealt_ = make(QStringLiteral("img_dealt"));
+    img_dealt_->setAccessibleName(QStringLiteral("Waste"));
+    connect(img_dealt_, &BoardPlace::clicked, this, [this] { img_dealt_Click(); });
+}
+
+void frm_board::Form_Load() {
+    veltrane::platform::Guarded([this] {
+        veltrane::platform::SizeWindow(this, kBoardSpec);
+        veltrane::platform::CentreWindow(this, kBoardSpec);
+
+        for (BoardPlace* slot : img_cards_) {
+            slot->resize(kLoadWidth, kLoadHeight);
+        }
+        img_deck_->resize(kLoadWidth, kLoadHeight);
+        img_dealt_->resize(kLoadWidth, kLoadHeight);
+        for (BoardPlace* foundation : img_ace_) {
+            foundation->resize(kLoadWidth, kLoadHeight);
+        }
+
+        for (std::size_t i = 0; i < img_ace_.size(); ++i) {
+            img_ace_.at(i)->move(kFoundationPositions.at(i).left, kFoundationPositions.at(i).top);
+        }
+        for (std::size_t i = 0; i < img_cards_.size(); ++i) {
+            img_cards_.at(i)->move(kSlotPositions.at(i).left, kSlotPositions.at(i).top);
+        }
+        img_deck_->move(kStockPosition.left, kStockPosition.top);
+        img_dealt_->move(kWastePosition.left, kWastePosition.top);
+
+        game_.InitNewGame();
+        Refresh();
+    });
+}
+
+void frm_board::Refresh() {
+    const veltrane::BoardModel& model = game_.board();
+    auto show = [](BoardPlace* place, const veltrane::Place& from) {
+        place->setPicture(from.Picture);
+        place->setFramed(from.BorderStyle == 1);
+    };
+    for (int i = 1; i <= 4; ++i) {
+        show(img_ace(static_cast<Int16>(i)), model.img_ace(i));
+    }
+    for (int i = 5; i <= 20; ++i) {
+        show(img_cards(static_cast<Int16>(i)), model.img_cards(i));
+    }
+    show(img_deck_, model.img_deck);
+    show(img_dealt_, model.img_dealt);
+    describePlaces();
+}
+
+void frm_board::describePlaces() {
+    using veltrane::board::DescribePicture;
+    const veltrane::BoardModel& model = game_.board();
+    const veltrane::GameState& state = game_.state();
+    for (int i = 1; i <= 4; ++i) {
+        img_ace(static_cast<Int16>(i))->setAccessibleDescription(DescribePicture(model.img_ace(i)));
+    }
+    for (int i = 5; i <= 20; ++i) {
+        img_cards(static_cast<Int16>(i))
+            ->setAccessibleDescription(DescribePicture(model.img_cards(i)));
+    }
+    const long left = long{state.DeckEnd} - long{state.DeckPos};
+    img_deck_->setAccessibleDescription(
+        veltrane::board::DescribeStock(model.img_deck, static_cast<Int16>(left > 0 ? left : 0)));
+    img_dealt_->setAccessibleDescription(DescribePicture(model.img_dealt));
+}
+
+BoardPlace* frm_board::img_cards(Int16 Index) const {
+    if (Index < 5 || Index > 20) {
+        veltrane::raiseSubscript();
+    }
+    return img_cards_.at(static_cast<std::size_t>(Index - 5));
+}
+
+BoardPlace* frm_board::img_ace(Int16 Index) const {
+    if (Index < 1 || Index > 4) {
+        veltrane::raiseSubscript();
+    }
+    return img_ace_.at(static_cast<std::size_t>(Index - 1));
+}
+
+void frm_board::img_cards_Click(Int16 Index) {
+    veltrane::platform::Guarded([this, Index] {
+        game_.img_cards_Click(Index);
+        Refresh();
+    });
+}
+
+void frm_board::img_ace_Click(Int16 Index) {
+    veltrane::platform::Guarded([this, Index] {
+        game_.img_ace_Click(Index);
+        Refresh();
+    });
+}
+
+void frm_board::img_deck_Click() {
+    veltrane::platform::Guarded([this] {
+        game_.img_deck_Click();
+        Refresh();
+    });
+}
+
+void frm_board::img_dealt_Click() {
+    veltrane::platform::Guarded([this] {
+        game_.img_dealt_Click();
+        Refresh();
+    });
+}
+
+void frm_board::mnu_deal_Click() {
+    veltrane::platform::Guarded([this] {
+        game_.InitNewGame();
+        game_.DealOuterCards();
+        Refresh();
+    });
+}
+
+void frm_board::mnu_exit_Click() {
+    veltrane::platform::Guarded([this] { close(); });
+}
+
+// Help > Rules: opens the Help window on the rules once it exists.
+void frm_board::mnu_rules_Click() {
+    veltrane::platform::Guarded([] {});
+}
+
+// Help > About: opens the Help window on the About text once it exists.
+void frm_board::mnu_about_Click() {
+    veltrane::platform::Guarded([] {});
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The board window: the 22 places, the picture store behind them and the menu bar. The rules
+// decide everything; after every click the window redraws all places from the board model.
+
+#include "board/board_place.h"
+#include "board/picture_store.h"
+#include "game/game.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QMenu;
+
+class frm_board : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit frm_board(veltrane::Game& game, QWidget* parent = nullptr);
+
+    // The load steps: size and centre, lay out the places, start the first game. Does not show.
+    void Form_Load();
+
+    // Redraws every place from the board model. The win handler calls it before it opens
+    // its dialog, so the winning card lies on its foundation behind the dialog.
+    void Refresh();
+
+    void img_cards_Click(veltrane::Int16 Index);
+    void img_ace_Click(veltrane::Int16 Index);
+    void img_deck_Click();
+    void img_dealt_Click();
+    void mnu_deal_Click();
+    void mnu_exit_Click();
+    void mnu_rules_Click();
+    void mnu_about_Click();
+
+    // The places, for the window's own tests and for assistive technology.
+    veltrane::board::BoardPlace* img_cards(veltrane::Int16 Index) const;
+    veltrane::board::BoardPlace* img_ace(veltrane::Int16 Index) const;
+    veltrane::board::BoardPlace* img_deck() const { return img_deck_; }
+    veltrane::board::BoardPlace* img_dealt() const { return img_dealt_; }
+
+  private:
+    void createMenus();
+    void createPlaces();
+    void describePlaces();
+
+    veltrane::Game& game_;
+    veltrane::board::PictureStore store_;
+    std::array<veltrane::board::BoardPlace*, 4> img_ace_{};
+    std::array<veltrane::board::BoardPlace*, 16> img_cards_{};
+    veltrane::board::BoardPlace* img_deck_ = nullptr;
+    veltrane::board::BoardPlace* img_dealt_ = nullptr;
+    QMenu* mnu_file = nullptr;
+    QAction* mnu_deal = nullptr;
+    QAction* mnu_sep_1 = nullptr;
+    QAction* mnu_exit = nullptr;
+    QMenu* mnu_help = nullptr;
+    QAction* mnu_rules = nullptr;
+    QAction* mnu_sep2 = nullptr;
+    QAction* mnu_about = nullptr;
+};

@@ -1,0 +1,57 @@
+#include "board/picture_store.h"
+
+#include "game/runtime_error.h"
+
+namespace veltrane::board {
+namespace {
+
+enum : int { ErrInvalidPicture = 481 };
+
+QString baseName(Picture picture) {
+    switch (picture.id()) {
+    case Picture::Blank:
+        return QStringLiteral("blank");
+    case Picture::Click:
+        return QStringLiteral("click");
+    case Picture::BlankSpades:
+        return QStringLiteral("blank_spades");
+    case Picture::BlankDiamonds:
+        return QStringLiteral("blank_diamonds");
+    case Picture::BlankHearts:
+        return QStringLiteral("blank_hearts");
+    case Picture::BlankClubs:
+        return QStringLiteral("blank_clubs");
+    default:
+        break;
+    }
+    if (!picture.isCard()) {
+        throw RuntimeError(ErrInvalidPicture, "Invalid picture");
+    }
+    return QStringLiteral("card_%1").arg(picture.cardNumber(), 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString PictureStore::resourcePath(Picture picture, bool doubleSize) {
+    return QStringLiteral(":/pictures/%1%2.png")
+        .arg(baseName(picture), doubleSize ? QStringLiteral("@2x") : QString());
+}
+
+const QPixmap& PictureStore::pixmap(Picture picture, qreal devicePixelRatio) {
+    static const QPixmap none;
+    if (picture.isNone()) {
+        return none;
+    }
+    const bool doubleSize = devicePixelRatio > 1.0;
+    const auto index = static_cast<std::size_t>(picture.id());
+    QPixmap& slot = doubleSize ? twice_.at(index) : single_.at(index);
+    if (slot.isNull()) {
+        if (!slot.load(resourcePath(picture, doubleSize), "PNG")) {
+            throw RuntimeError(ErrInvalidPicture, "Invalid picture");
+        }
+        slot.setDevicePixelRatio(doubleSize ? 2.0 : 1.0);
+    }
+    return slot;
+}
+
+} // namespace veltrane::board

@@ -1,0 +1,29 @@
+#pragma once
+// The board's picture store: every picture a place can show, compiled into the program as
+// resources. Each file is decoded once, the first time a place needs it, so the board opens
+// quickly; high-resolution screens get the double-size drawing so the cards stay crisp.
+
+#include "game/board_model.h"
+
+#include <QPixmap>
+#include <QString>
+#include <array>
+
+namespace veltrane::board {
+
+class PictureStore {
+  public:
+    // The resource path of a stored picture at 1x or at 2x.
+    static QString resourcePath(Picture picture, bool doubleSize);
+
+    // The picture as drawn for a screen of the given device pixel ratio; a null pixmap for
+    // Picture::None. A picture that cannot be read is the run-time error "Invalid picture".
+    const QPixmap& pixmap(Picture picture, qreal devicePixelRatio);
+
+  private:
+    static constexpr std::size_t kCount = Picture::BlankClubs + 1;
+    std::array<QPixmap, kCount> single_;
+    std::array<QPixmap, kCount> twice_;
+};
+
+} // namespace veltrane::board
