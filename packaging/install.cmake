@@ -61,13 +61,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VELTRANE_WEB_ADDRESS}")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "patience card game of four corners\n"
-    "Veltrane Solitaire is a single-player patience with one deck of 52 cards.\n"
-    "A foundation lies in each corner of the board, surrounded by four slots of\n"
-    "its own suit; turn the stock, park cards in their suit's slots and build\n"
-    "every foundation up from the ace to the king.")
-string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION ${CPACK_DEBIAN_PACKAGE_DESCRIPTION})
+# dpkg shows the summary as the first line and this text, indented, below it.
+set(CPACK_PACKAGE_DESCRIPTION
+    "Veltrane Solitaire is a single-player patience with one deck of 52 cards.\n\
+A foundation lies in each corner of the board, surrounded by four slots of\n\
+its own suit. Turn the stock, park cards in the slots of their suit and\n\
+build every foundation up from the ace to the king.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/packages)
