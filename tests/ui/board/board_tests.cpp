@@ -1,0 +1,341 @@
+// The board window on a real (offscreen) screen: its size and place, the 22 places before and
+// after a deal, the menu bar, clicks reaching the rules, and a run-time error ending the program.
+
+#include "board/frm_board.h"
+#include "board/place_description.h"
+#include "game/cards.h"
+#include "game/random_source.h"
+#include "platform/error_guard.h"
+#include "platform/window_sizing.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <optional>
+
+using namespace veltrane;
+using veltrane::board::BoardPlace;
+
+namespace {
+
+const platform::WindowSpec kBoardSpec{620, 460, true, platform::FrameKind::FixedSingle};
+
+struct Spot {
+    int left;
+    int top;
+};
+
+const std::array<Spot, 16> kSlots = {{{4, 2},
+                                      {155, 2},
+                                      {4, 107},
+                                      {155, 107},
+                                      {394, 2},
+                                      {544, 2},
+                                      {394, 107},
+                                      {544, 107},
+                                      {4, 255},
+                                      {155, 255},
+                                      {4, 358},
+                                      {155, 358},
+                                      {394, 255},
+                                      {544, 255},
+                                      {394, 358},
+                                      {544, 358}}};
+const std::array<Spot, 4> kFoundations = {{{80, 57}, {469, 57}, {80, 312}, {469, 312}}};
+
+// A loaded, shown board over a seeded game.
+class Board : public ::testing::Test {
+  protected:
+    explicit Board(std::uint64_t seed = 1) : random_(seed), game_(random_), board_(game_) {
+        board_.Form_Load();
+        board_.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&board_));
+    }
+
+    std::vector<BoardPlace*> allPlaces() const {
+        std::vector<BoardPlace*> places;
+        for (Int16 i = 1; i <= 4; ++i) {
+            places.push_back(board_.img_ace(i));
+        }
+        for (Int16 i = 5; i <= 20; ++i) {
+            places.push_back(board_.img_cards(i));
+        }
+        places.push_back(board_.img_deck());
+        places.push_back(board_.img_dealt());
+        return places;
+    }
+
+    void click(QWidget* place, QPoint at = {}) { QTest::mouseClick(place, Qt::LeftButton, {}, at); }
+
+    SeededRandomSource random_;
+    Game game_;
+    frm_board board_;
+};
+
+TEST_F(Board, IsCaptionedFixedAndCentredWithItsClientAreaBelowTheMenuBar) {
+    EXPECT_EQ(board_.windowTitle(), QStringLiteral("Veltrane Solitaire"));
+    EXPECT_FALSE(board_.windowIcon().isNull());
+    EXPECT_TRUE(board_.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(board_.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(board_.minimumSize(), board_.maximumSize());
+    EXPECT_FALSE(board_.menuBar()->isNativeMenuBar());
+
+    EXPECT_EQ(board_.centralWidget()->size(), QSize(621, 461));
+    EXPECT_EQ(board_.centralWidget()->y(), board_.menuBar()->geometry().bottom() + 1);
+    EXPECT_EQ(board_.centralWidget()->palette().color(QPalette::Window), QColor(Qt::white));
+
+    const double dpi = qEnvironmentVariableIntValue("VELTRANE_TEST_DPI");
+    const QRect screen = board_.screen()->geometry();
+    const platform::Placement p =
+        platform::ComputePlacement(kBoardSpec, dpi, dpi, screen.width(), screen.height());
+    EXPECT_EQ(board_.pos(), QPoint(p.left, p.top));
+}
+
+TEST_F(Board, LaysOutEveryPlaceAndADealSizesTheSlotsToTheirCards) {
+    for (Int16 i = 5; i <= 20; ++i) {
+        const Spot s = kSlots.at(static_cast<std::size_t>(i - 5));
+        EXPECT_EQ(board_.img_cards(i)->geometry(), QRect(s.left, s.top, 70, 100)) << i;
+        EXPECT_TRUE(board_.img_cards(i)->picture().isNone());
+    }
+    for (Int16 i = 1; i <= 4; ++i) {
+        const Spot s = kFoundations.at(static_cast<std::size_t>(i - 1));
+        // The aces are laid at load, so the foundations already hold a picture.
+        EXPECT_EQ(board_.img_ace(i)->geometry(), QRect(s.left, s.top, 72, 100)) << i;
+    }
+    EXPECT_EQ(board_.img_deck()->geometry(), QRect(236, 180, 72, 100));
+    EXPECT_EQ(board_.img_dealt()->geometry(), QRect(312, 180, 72, 100));
+    EXPECT_EQ(board_.img_deck()->picture(), Picture::card(0));
+    EXPECT_EQ(board_.img_dealt()->picture(), img_blank);
+
+    board_.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger();
+    const QRect client = board_.centralWidget()->rect();
+    for (Int16 i = 5; i <= 20; ++i) {
+        const Spot s = kSlots.at(static_cast<std::size_t>(i - 5));
+        EXPECT_EQ(board_.img_cards(i)->geometry(), QRect(s.left, s.top, 72, 100)) << i;
+        EXPECT_EQ(board_.img_cards(i)->picture(), Picture::card(game_.state().Deck(i))) << i;
+    }
+    const std::vector<BoardPlace*> places = allPlaces();
+    for (std::size_t a = 0; a < places.size(); ++a) {
+        EXPECT_TRUE(client.contains(places[a]->geometry()))
+            << places[a]->objectName().toStdString();
+        for (std::size_t b = a + 1; b < places.size(); ++b) {
+            EXPECT_FALSE(places[a]->geometry().intersects(places[b]->geometry()))
+                << places[a]->objectName().toStdString() << " "
+                << places[b]->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(Board, ShowsTheStoredPicturesPixelForPixel) {
+    board_.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger();
+    board::PictureStore store;
+    const qreal dpr = board_.devicePixelRatioF();
+    for (BoardPlace* place : {board_.img_cards(5), board_.img_cards(20), board_.img_ace(3),
+                              board_.img_deck(), board_.img_dealt()}) {
+        const QImage shown = place->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage expected(shown.size(), QImage::Format_RGB32);
+        expected.setDevicePixelRatio(shown.devicePixelRatio());
+        expected.fill(Qt::white);
+        {
+            QPainter painter(&expected);
+            painter.drawPixmap(0, 0, store.pixmap(place->picture(), dpr));
+        }
+        EXPECT_EQ(shown, expected) << place->objectName().toStdString();
+    }
+}
+
+TEST_F(Board, HasTheFileAndHelpMenusWithTheirAccessKeys) {
+    const QList<QAction*> menus = board_.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 2);
+    EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("&Help"));
+
+    const auto texts = [](QMenu* menu) {
+        QStringList out;
+        for (QAction* a : menu->actions()) {
+            out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        }
+        return out;
+    };
+    EXPECT_EQ(texts(menus[0]->menu()),
+              (QStringList{QStringLiteral("&Deal"), QStringLiteral("-"), QStringLiteral("&Exit")}));
+    EXPECT_EQ(texts(menus[1]->menu()), (QStringList{QStringLiteral("&Rules"), QStringLiteral("-"),
+                                                    QStringLiteral("&About...")}));
+    for (const char* name : {"mnu_deal", "mnu_exit"}) {
+        EXPECT_TRUE(board_.findChild<QAction*>(QLatin1String(name))->isEnabled()) << name;
+    }
+}
+
+TEST_F(Board, DealFillsTheSixteenSlotsAndDealsANewGameEachTime) {
+    auto* deal = board_.findChild<QAction*>(QStringLiteral("mnu_deal"));
+    deal->trigger();
+    std::vector<Picture> first;
+    for (Int16 i = 5; i <= 20; ++i) {
+        first.push_back(board_.img_cards(i)->picture());
+    }
+    deal->trigger();
+    std::vector<Picture> second;
+    for (Int16 i = 5; i <= 20; ++i) {
+        EXPECT_EQ(board_.img_cards(i)->picture(), Picture::card(game_.state().Deck(i)));
+        second.push_back(board_.img_cards(i)->picture());
+    }
+    EXPECT_NE(first, second);
+    EXPECT_EQ(game_.state().AwaitingDeal, VbFalse);
+}
+
+TEST_F(Board, ClicksReachTheirPlaceAndTheFrameAppearsAndGoes) {
+    board_.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger();
+    for (Int16 i = 5; i <= 20; ++i) {
+        BoardPlace* slot = board_.img_cards(i);
+        click(slot);
+        EXPECT_TRUE(slot->framed()) << i;
+        EXPECT_EQ(game_.state().CardPicked, 1);
+        EXPECT_TRUE(slot->accessibleDescription().endsWith(QStringLiteral(", selected")));
+        // The two pixels beyond the load width belong to the card.
+        click(slot, QPoint(71, 50));
+        EXPECT_FALSE(slot->framed()) << i;
+        EXPECT_EQ(game_.state().CardPicked, 0);
+    }
+
+    click(board_.img_deck());
+    EXPECT_EQ(board_.img_dealt()->picture(), Picture::card(game_.state().Deck(21)));
+    click(board_.img_dealt());
+    EXPECT_TRUE(board_.img_dealt()->framed());
+    click(board_.img_dealt());
+    EXPECT_FALSE(board_.img_dealt()->framed());
+}
+
+TEST_F(Board, AClickOnAFoundationMovesThePickedCardOntoIt) {
+    // Find a two in the tableau; some deal of the first few has one.
+    std::optional<Int16> two;
+    for (int attempt = 0; attempt < 50 && !two; ++attempt) {
+        board_.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger();
+        for (Int16 i = 5; i <= 20 && !two; ++i) {
+            if (CardRank(game_.state().Deck(i)) == 2) {
+                two = i;
+            }
+        }
+    }
+    ASSERT_TRUE(two.has_value());
+    const Int16 card = game_.state().Deck(*two);
+    // Foundations build spades, diamonds, hearts, clubs.
+    const std::array<Int16, 5> foundationOfSuit = {0, 1, 2, 4, 3};
+    const Int16 foundation = foundationOfSuit.at(static_cast<std::size_t>(CardSuit(card)));
+
+    click(board_.img_cards(*two));
+    click(board_.img_ace(foundation));
+    EXPECT_EQ(board_.img_ace(foundation)->picture(), Picture::card(card));
+    EXPECT_TRUE(board_.img_cards(*two)->picture().isEmptySlotMark());
+    EXPECT_FALSE(board_.img_cards(*two)->framed());
+    EXPECT_EQ(board_.img_ace(foundation)->accessibleDescription(), board::CardName(card));
+    EXPECT_EQ(board_.img_cards(*two)->accessibleDescription(), QStringLiteral("empty"));
+}
+
+TEST_F(Board, ADoubleClickDeliversOneClick) {
+    board_.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger();
+    BoardPlace* slot = board_.img_cards(9);
+    const QPoint at = slot->mapTo(&board_, slot->rect().center());
+    // Through the window, as the window system delivers it: press, release, press, double
+    // click, release.
+    QTest::mouseDClick(board_.windowHandle(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(board_.windowHandle(), Qt::LeftButton, {}, at);
+    EXPECT_TRUE(slot->framed());
+}
+
+TEST_F(Board, APressThatEndsOutsideThePlaceIsNoClick) {
+    board_.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger();
+    BoardPlace* slot = board_.img_cards(5);
+    QTest::mousePress(slot, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(slot, Qt::LeftButton, {}, QPoint(100, 10));
+    QTest::mouseClick(slot, Qt::RightButton);
+    EXPECT_FALSE(slot->framed());
+}
+
+TEST_F(Board, DescribesThePlacesForScreenReaders) {
+    EXPECT_EQ(board_.img_cards(7)->accessibleName(), QStringLiteral("Tableau slot 7"));
+    EXPECT_EQ(board_.img_ace(1)->accessibleName(), QStringLiteral("Foundation 1"));
+    EXPECT_EQ(board_.img_ace(1)->accessibleDescription(), QStringLiteral("ace of spades"));
+    EXPECT_EQ(board_.img_deck()->accessibleDescription(), QStringLiteral("32 cards"));
+    EXPECT_EQ(board_.img_dealt()->accessibleDescription(), QStringLiteral("empty"));
+    board_.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger();
+    click(board_.img_deck());
+    EXPECT_EQ(board_.img_deck()->accessibleDescription(), QStringLiteral("31 cards"));
+    EXPECT_EQ(board_.img_dealt()->accessibleDescription(), board::CardName(game_.state().Deck(21)));
+    EXPECT_EQ(board::CardName(46), QStringLiteral("seven of hearts"));
+    EXPECT_EQ(board::CardName(27), QStringLiteral("ace of clubs"));
+}
+
+// The child programs run the real board in a process of their own: one closes it from the
+// menu, one throws from a click handler and answers its own message box.
+int runChild(const std::string& mode) {
+    int argc = 1;
+    char name[] = "board";
+    char* argv[] = {name, nullptr};
+    platform::GuardedApplication app(argc, argv);
+    SeededRandomSource random(7);
+    Game game(random);
+    frm_board board(game);
+    board.Form_Load();
+    board.show();
+    if (mode == "--exit-child") {
+        QTimer::singleShot(0, [&] {
+            board.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger();
+            board.findChild<QAction*>(QStringLiteral("mnu_exit"))->trigger();
+        });
+    } else {
+        QTimer::singleShot(0, [&] {
+            QTimer::singleShot(0, [] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (box != nullptr) {
+                    std::fputs(qPrintable(box->windowTitle() + QLatin1Char('|') + box->text()),
+                               stdout);
+                    box->buttons().front()->click();
+                }
+            });
+            board.img_cards_Click(21);
+        });
+    }
+    return QApplication::exec();
+}
+
+QProcess* runChildProcess(const QString& flag) {
+    auto* child = new QProcess;
+    child->start(QCoreApplication::applicationFilePath(), {flag});
+    return child;
+}
+
+TEST(BoardProgram, ExitClosesTheBoardAndEndsTheProgram) {
+    std::unique_ptr<QProcess> child(runChildProcess(QStringLiteral("--exit-child")));
+    ASSERT_TRUE(child->waitForFinished(20000));
+    EXPECT_EQ(child->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child->exitCode(), 0);
+}
+
+TEST(BoardProgram, ARuntimeErrorInAClickHandlerShowsTheMessageAndEndsTheProgram) {
+    std::unique_ptr<QProcess> child(runChildProcess(QStringLiteral("--error-child")));
+    ASSERT_TRUE(child->waitForFinished(20000));
+    EXPECT_EQ(child->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child->exitCode(), platform::kRuntimeErrorExitStatus);
+    EXPECT_EQ(QString::fromUtf8(child->readAllStandardOutput()),
+              QStringLiteral("Veltrane|Run-time error '9':\n\nSubscript out of range"));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1 &&
+        (std::string(argv[1]) == "--exit-child" || std::string(argv[1]) == "--error-child")) {
+        return runChild(argv[1]);
+    }
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
