@@ -1,0 +1,280 @@
+#include "help/frm_help.h"
+
+#include "platform/error_guard.h"
+#include "platform/message_box.h"
+#include "platform/program_folder.h"
+#include "platform/web_link.h"
+#include "platform/window_sizing.h"
+#include "veltrane_config.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QIcon>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QUrl>
+
+using veltrane::Int16;
+namespace platform = veltrane::platform;
+
+namespace {
+
+constexpr Int16 kRulesTopic = 0;
+constexpr Int16 kAboutTopic = 1;
+
+constexpr Int16 kRulesButton = 0;
+constexpr Int16 kOkButton = 4;
+constexpr Int16 kAboutButton = 5;
+
+const platform::WindowSpec kHelpWindow{440, 280, true, platform::FrameKind::ToolWindow};
+
+QString webAddress() {
+    return QStringLiteral(VELTRANE_WEB_ADDRESS);
+}
+
+// A picture at its own size, in its @2x version on a high-resolution screen.
+QPixmap picture(const QString& path, QSize size, qreal devicePixelRatio) {
+    return QIcon(path).pixmap(size, devicePixelRatio);
+}
+
+// The pointing hand of the link, with the hot spot at the fingertip as the picture records it.
+QCursor handCursor(qreal devicePixelRatio) {
+    const QString path = QStringLiteral(":/pictures/hand_cursor.png");
+    const QImage image(path);
+    if (image.isNull()) {
+        return QCursor(Qt::PointingHandCursor);
+    }
+    return QCursor(picture(path, image.size(), devicePixelRatio),
+                   image.text(QStringLiteral("HotSpotX")).toInt(),
+                   image.text(QStringLiteral("HotSpotY")).toInt());
+}
+
+// The window's font: the desktop's plain sans-serif at the classic 8.25 points.
+QFont windowFont() {
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& caption, Int16 index) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QStringLiteral("btn_help_%1").arg(index));
+    // No default button: Enter presses only the button that has the focus.
+    button->setDefault(false);
+    button->setAutoDefault(true);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+QLabel* makePictureBox(QWidget* parent, const QString& name) {
+    auto* box = new QLabel(parent);
+    box->setObjectName(name);
+    // A two-pixel sunken border; the picture sits inside it at its own size, never scaled, and
+    // is cut off where the box is smaller.
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setLineWidth(2);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    box->setScaledContents(false);
+    return box;
+}
+
+} // namespace
+
+frm_help::frm_help(const veltrane::GameState& state) : state_(state) {
+    setObjectName(QStringLiteral("frm_help"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Veltrane - Help"));
+    setFont(windowFont());
+
+    // The controls as designed; Form_Load places them.
+    txt_help = new QPlainTextEdit(this);
+    txt_help->setObjectName(QStringLiteral("txt_help"));
+    txt_help->setGeometry(9, 8, 281, 292);
+    txt_help->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txt_help->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txt_help->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txt_help->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    txt_help->setTabChangesFocus(true);
+    txt_help->setFocusPolicy(Qt::StrongFocus);
+
+    btn_help_0 = makeButton(this, QStringLiteral("Rules"), kRulesButton);
+    btn_help_0->setGeometry(297, 209, 127, 23);
+    btn_help_5 = makeButton(this, QStringLiteral("About"), kAboutButton);
+    btn_help_5->setGeometry(297, 241, 127, 23);
+    btn_help_4 = makeButton(this, QStringLiteral("OK"), kOkButton);
+    btn_help_4->setGeometry(297, 273, 127, 23);
+
+    lbl_splash = new QLabel(this);
+    lbl_splash->setObjectName(QStringLiteral("lbl_splash"));
+    lbl_splash->setGeometry(437, 272, 86, 26);
+    lbl_splash->setCursor(handCursor(devicePixelRatioF()));
+    lbl_splash->hide();
+
+    lbl_url = new QLabel(QUrl(webAddress()).host(), this);
+    lbl_url->setObjectName(QStringLiteral("lbl_url"));
+    lbl_url->setGeometry(317, 186, 93, 18);
+    QFont linkFont = windowFont();
+    linkFont.setBold(true);
+    linkFont.setUnderline(true);
+    lbl_url->setFont(linkFont);
+    QPalette linkPalette = lbl_url->palette();
+    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    lbl_url->setPalette(linkPalette);
+    lbl_url->setAlignment(Qt::AlignCenter);
+    lbl_url->setTextFormat(Qt::PlainText);
+    lbl_url->installEventFilter(this);
+
+    img_logo = makePictureBox(this, QStringLiteral("img_logo"));
+    img_logo->setGeometry(295, 62, 140, 102);
+    img_logo->setPixmap(
+        picture(QStringLiteral(":/pictures/logo.png"), QSize(136, 98), devicePixelRatioF()));
+    img_logo->hide();
+
+    img_help2 = makePictureBox(this, QStringLiteral("img_help2"));
+    img_help2->setGeometry(306, 22, 104, 151);
+    img_help2->setPixmap(
+        picture(QStringLiteral(":/pictures/title.png"), QSize(100, 147), devicePixelRatioF()));
+
+    // Keyboard order: the text, then "OK", "About", "Rules"; the labels take no focus.
+    setTabOrder(txt_help, btn_help_4);
+    setTabOrder(btn_help_4, btn_help_5);
+    setTabOrder(btn_help_5, btn_help_0);
+
+    for (const auto& [button, index] :
+         {std::pair{btn_help_0, kRulesButton}, std::pair{btn_help_5, kAboutButton},
+          std::pair{btn_help_4, kOkButton}}) {
+        const Int16 buttonIndex = index;
+        connect(button, &QPushButton::clicked, this,
+                [this, buttonIndex] { platform::Guarded([&] { btn_help_Click(buttonIndex); }); });
+    }
+
+    Form_Load();
+}
+
+void frm_help::ShowModal(const veltrane::GameState& state) {
+    auto* window = new frm_help(state);
+    window->setWindowModality(Qt::ApplicationModal);
+    // exec() deletes the window after it closes, as it is marked delete-on-close.
+    window->exec();
+}
+
+void frm_help::Form_Load() {
+    platform::SizeWindow(this, kHelpWindow);
+    txt_help->setReadOnly(true);
+    txt_help->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    lbl_splash->setGeometry(1, 1, 0, 0);
+    img_help2->move(308, 25);
+    btn_help_0->move(300, 214);
+    btn_help_4->move(300, 270);
+    btn_help_5->move(300, 243);
+    txt_help->move(5, 8);
+    img_logo->move(295, 58);
+    lbl_url->move(315, 162);
+    img_help2->resize(104, 148);
+    img_logo->resize(140, 102);
+    lbl_url->setCursor(lbl_splash->cursor());
+    platform::ClearWindowIcon(this);
+    platform::CentreWindow(this, kHelpWindow);
+}
+
+void frm_help::Form_Activate() {
+    btn_help_4->setFocus(Qt::ActiveWindowFocusReason);
+    if (state_.HelpTopic == kRulesTopic) {
+        showPage(kRulesTopic);
+    } else if (state_.HelpTopic == kAboutTopic) {
+        showPage(kAboutTopic);
+    }
+}
+
+void frm_help::btn_help_Click(Int16 Index) {
+    switch (Index) {
+    case kRulesButton:
+        showPage(kRulesTopic);
+        break;
+    case kAboutButton:
+        showPage(kAboutTopic);
+        break;
+    case kOkButton:
+        close();
+        break;
+    default:
+        break;
+    }
+}
+
+void frm_help::showPage(Int16 topic) {
+    const bool rules = topic == kRulesTopic;
+    DisplayHelp(rules ? QStringLiteral("rules.txt") : QStringLiteral("orvik.txt"));
+    img_help2->setVisible(rules);
+    img_logo->setVisible(!rules);
+    lbl_url->setVisible(!rules);
+}
+
+void frm_help::DisplayHelp(const QString& AFile) {
+    const veltrane::help::HelpFileText read =
+        ReadHelpFile(platform::ProgramFolder() + QLatin1Char('/') + AFile);
+    helpText_ = read.text;
+    // CR LF is the line break of the help files; the text box breaks lines at LF.
+    QString shown = read.text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    txt_help->setPlainText(shown);
+    txt_help->moveCursor(QTextCursor::Start);
+    txt_help->verticalScrollBar()->setValue(0);
+    if (!read.ok()) {
+        // The page stays empty and the window stays open: a bad help file must not end the game.
+        platform::MsgBox(QStringLiteral("Cannot read %1: %2").arg(AFile, read.error));
+    }
+}
+
+veltrane::help::HelpFileText frm_help::ReadHelpFile(const QString& path) {
+    return veltrane::help::ReadHelpFile(path);
+}
+
+void frm_help::lbl_url_Click() {
+    if (!platform::OpenAddress(QUrl(webAddress()))) {
+        platform::MsgBox(QStringLiteral("oops, unable to link you there"));
+    }
+}
+
+bool frm_help::event(QEvent* event) {
+    // The page is picked when the window first becomes active after it opens; coming back
+    // to it from a message box or from the browser leaves the page the player chose.
+    if (event->type() == QEvent::WindowActivate && !activated_) {
+        activated_ = true;
+        const bool handled = QDialog::event(event);
+        platform::Guarded([this] { Form_Activate(); });
+        return handled;
+    }
+    return QDialog::event(event);
+}
+
+void frm_help::keyPressEvent(QKeyEvent* event) {
+    // No button is the cancel button: Esc does nothing.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool frm_help::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lbl_url && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        // A click is a left press and release on the label itself.
+        if (mouse->button() == Qt::LeftButton &&
+            lbl_url->rect().contains(mouse->position().toPoint())) {
+            platform::Guarded([this] { lbl_url_Click(); });
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

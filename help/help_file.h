@@ -1,0 +1,30 @@
+#pragma once
+// The help text files: plain Windows-1252 text with CR LF line ends, read whole and shown
+// exactly as stored. Reading never blocks and never ends the program: a file that cannot be
+// read comes back as an empty text with the reason.
+
+#include <QByteArrayView>
+#include <QString>
+
+namespace veltrane::help {
+
+// The largest text the help box takes.
+inline constexpr qint64 kMaxHelpFileBytes = 16 * 1024 * 1024;
+
+struct HelpFileText {
+    QString text;  // the whole file, one character per byte; empty on failure
+    QString error; // empty on success, otherwise why the file could not be read
+    bool ok() const { return error.isEmpty(); }
+};
+
+// One character per byte by the Windows-1252 table. The five bytes the code page leaves
+// unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the control characters of the same number,
+// so no byte is ever lost or merged with another.
+QString DecodeWindows1252(QByteArrayView bytes);
+
+// Reads the file at path in one piece. A missing file is created empty and read as an empty
+// text, as the game has always done. A folder, a pipe, a device or any other non-regular file
+// is refused without being opened, and so is a file larger than kMaxHelpFileBytes.
+HelpFileText ReadHelpFile(const QString& path);
+
+} // namespace veltrane::help
