@@ -1,0 +1,125 @@
+#include "shell/frm_splash.h"
+
+#include "board/frm_board.h"
+#include "platform/error_guard.h"
+#include "platform/message_box.h"
+#include "platform/program_folder.h"
+#include "platform/sound.h"
+#include "platform/window_sizing.h"
+#include "shell/pictures.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace veltrane::shell {
+
+const char* const kLargeFontsMessage =
+    "Your video display is set to LARGE FONTS. This application requires a setting of Small "
+    "Fonts. Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from "
+    "Large to Small, then click on the APPLY button.";
+
+QString GreetingSound() {
+    return platform::ProgramFolder() + QStringLiteral("/SOUND/34.WAV");
+}
+
+} // namespace veltrane::shell
+
+namespace {
+
+const veltrane::platform::WindowSpec kSplashWindow{400, 400, false,
+                                                   veltrane::platform::FrameKind::ToolWindow};
+
+// 116 to 125 pixels per inch, the large-fonts setting among them, come out at 12.
+constexpr int kLargeFontsTwipsPerPixel = 12;
+
+} // namespace
+
+frm_splash::frm_splash(veltrane::Game& game) : game_(game) {
+    setWindowTitle(QStringLiteral("Welcome"));
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    lbl_splash = new QLabel(this);
+    lbl_splash->setObjectName(QStringLiteral("lbl_splash"));
+    lbl_splash->hide();
+    Image1 = new QWidget(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->installEventFilter(this);
+}
+
+bool frm_splash::Form_Load() {
+    using namespace veltrane::platform;
+    SizeWindow(this, kSplashWindow);
+    lbl_splash->setGeometry(1, 1, 0, 0);
+    Image1->setGeometry(139, 372, 130, 17);
+    CentreWindow(this, kSplashWindow);
+    const int twipsPerPixel = TwipsPerPixelRounded(DisplayDpiX(this));
+    lbl_splash->setCursor(veltrane::shell::HandCursor(devicePixelRatio()));
+    Image1->setCursor(lbl_splash->cursor());
+    ClearWindowIcon(this);
+    if (twipsPerPixel == kLargeFontsTwipsPerPixel) {
+        MsgBox(QString::fromLatin1(veltrane::shell::kLargeFontsMessage));
+        return false;
+    }
+    picture_ = veltrane::shell::LoadPicture(QStringLiteral("splash"), devicePixelRatio());
+    board_ = new frm_board(game_);
+    board_->Form_Load();
+    return true;
+}
+
+void frm_splash::Image1_Click() {
+    handedOver_ = true;
+    // The board is shown before the splash goes, so the program never stands without a window.
+    if (board_ != nullptr) {
+        board_->show();
+    }
+    close();
+}
+
+bool frm_splash::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        veltrane::platform::Guarded(
+            [] { veltrane::platform::PlaySound(veltrane::shell::GreetingSound()); });
+    }
+    return QWidget::event(event);
+}
+
+bool frm_splash::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Image1) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            stripPressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const bool click = stripPressed_ && mouse->button() == Qt::LeftButton &&
+                               Image1->rect().contains(mouse->position().toPoint());
+            stripPressed_ = false;
+            if (click) {
+                veltrane::platform::Guarded([this] { Image1_Click(); });
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frm_splash::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
+}
+
+void frm_splash::closeEvent(QCloseEvent* event) {
+    // Closed from its title bar before the board was entered: with the board still hidden
+    // nothing would be left to play with, so the program ends instead of idling unseen.
+    if (!handedOver_) {
+        QCoreApplication::quit();
+    }
+    event->accept();
+}

@@ -1,0 +1,81 @@
+#include "shell/frm_win.h"
+
+#include "platform/error_guard.h"
+#include "platform/message_box.h"
+#include "platform/program_folder.h"
+#include "platform/sound.h"
+#include "platform/window_sizing.h"
+#include "shell/pictures.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+const veltrane::platform::WindowSpec kWinWindow{306, 124, false,
+                                                veltrane::platform::FrameKind::ToolWindow};
+
+} // namespace
+
+frm_win::frm_win() {
+    setWindowTitle(QStringLiteral("Veltrane Solitaire"));
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowModality(Qt::ApplicationModal);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    btn_OK = new QPushButton(QStringLiteral("OK"), this);
+    btn_OK->setObjectName(QStringLiteral("btn_OK"));
+    btn_OK->setDefault(true);
+    connect(btn_OK, &QPushButton::clicked, this,
+            [this] { veltrane::platform::Guarded([this] { btn_OK_Click(); }); });
+}
+
+void frm_win::Form_Load() {
+    using namespace veltrane::platform;
+    SizeWindow(this, kWinWindow);
+    btn_OK->setGeometry(161, 87, 102, 22);
+    CentreWindow(this, kWinWindow);
+    ClearWindowIcon(this);
+    picture_ = veltrane::shell::LoadPicture(QStringLiteral("win"), devicePixelRatio());
+    // The only control, so it holds the keyboard focus: Enter or Space presses it.
+    btn_OK->setFocus();
+}
+
+void frm_win::btn_OK_Click() {
+    close();
+}
+
+bool frm_win::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        veltrane::platform::Guarded(
+            [] { veltrane::platform::PlaySound(veltrane::shell::ApplauseSound()); });
+    }
+    return QDialog::event(event);
+}
+
+void frm_win::paintEvent(QPaintEvent* /*event*/) {
+    // Drawn from the client's top-left corner at its own size; what does not fit is cut off.
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
+}
+
+namespace veltrane::shell {
+
+QString ApplauseSound() {
+    return platform::ProgramFolder() + QStringLiteral("/SOUND/APPLAUS.WAV");
+}
+
+void ShowWinDialog() {
+    auto* dialog = new frm_win;
+    dialog->Form_Load();
+    // exec() deletes the dialog on its way out, as it closes on delete.
+    dialog->exec();
+}
+
+} // namespace veltrane::shell

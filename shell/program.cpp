@@ -1,0 +1,44 @@
+#include "shell/program.h"
+
+#include "board/frm_board.h"
+#include "game/game.h"
+#include "game/random_source.h"
+#include "platform/error_guard.h"
+#include "shell/frm_splash.h"
+#include "shell/frm_win.h"
+
+#include <QApplication>
+#include <QPointer>
+
+namespace veltrane::shell {
+
+int RunProgram() {
+    ClockRandomSource random;
+    Game game(random);
+    QPointer<frm_board> board;
+    game.setWinHandler([&board] {
+        // The winning card is drawn on its foundation before the dialog covers the board.
+        if (board != nullptr) {
+            board->Refresh();
+        }
+        ShowWinDialog();
+    });
+
+    QPointer<frm_splash> splash = new frm_splash(game);
+    bool loaded = false;
+    platform::Guarded([&] { loaded = splash->Form_Load(); });
+    if (!loaded) {
+        // Large fonts: the message has been read, nothing has been shown, the program ends.
+        delete splash;
+        return 0;
+    }
+    board = splash->board();
+    splash->show();
+    const int status = QApplication::exec();
+    // The windows go before the game they draw.
+    delete splash;
+    delete board;
+    return status;
+}
+
+} // namespace veltrane::shell

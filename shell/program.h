@@ -1,0 +1,11 @@
+#pragma once
+// The program as a whole: the rules, the splash, the board behind it and the win dialog, wired
+// together and run. main() is this and the application object.
+
+namespace veltrane::shell {
+
+// Opens the splash and runs the event loop until the last window has gone. Needs the
+// application object; returns the exit status.
+int RunProgram();
+
+} // namespace veltrane::shell
