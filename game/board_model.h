@@ -11,7 +11,7 @@
 namespace veltrane {
 
 class Picture {
-public:
+  public:
     // Identities: none, the card store 0..52 (0 is the back), then the six board pictures.
     enum Id : std::int8_t {
         None = -1,
@@ -43,7 +43,7 @@ public:
 
     friend constexpr bool operator==(Picture a, Picture b) = default;
 
-private:
+  private:
     Id id_ = None;
 };
 

@@ -11,7 +11,7 @@
 namespace veltrane {
 
 class Game {
-public:
+  public:
     // The win handler opens the win dialog; it returns when the dialog has closed.
     explicit Game(RandomSource& random, std::function<void()> winHandler = {});
 
@@ -46,7 +46,7 @@ public:
     void img_ace_Click(Int16 Index);
     void GameWin();
 
-private:
+  private:
     RandomSource* random_;
     std::function<void()> winHandler_;
     GameState state_;

@@ -8,7 +8,7 @@
 namespace veltrane {
 
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual void reseed() = 0;
     // A value r with 0 <= r < 1, a multiple of 2^-24.
@@ -18,23 +18,23 @@ public:
 // The program's own source: a small fast generator whose seed mixes a high-resolution clock
 // with a per-run counter, so two deals in the same clock tick never repeat a game.
 class ClockRandomSource final : public RandomSource {
-public:
+  public:
     void reseed() override;
     float next() override;
 
-private:
+  private:
     std::uint64_t state_ = 0;
     std::uint64_t counter_ = 0;
 };
 
 // Deterministic games: seed N for the first shuffle, N + 1 for the next, and so on.
 class SeededRandomSource final : public RandomSource {
-public:
+  public:
     explicit SeededRandomSource(std::uint64_t firstSeed) : nextSeed_(firstSeed) {}
     void reseed() override;
     float next() override;
 
-private:
+  private:
     std::uint64_t nextSeed_;
     std::uint64_t state_ = 0;
 };
@@ -42,12 +42,12 @@ private:
 // Yields the given values in order, then repeats the last forever; re-seeding does not
 // restart it. For tests and the replay console.
 class SequenceRandomSource final : public RandomSource {
-public:
+  public:
     explicit SequenceRandomSource(std::vector<float> values);
     void reseed() override {}
     float next() override;
 
-private:
+  private:
     std::vector<float> values_;
     std::size_t pos_ = 0;
 };

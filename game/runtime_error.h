@@ -13,18 +13,20 @@ namespace veltrane {
 using Int16 = std::int16_t;
 
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     RuntimeError(int number, const std::string& message)
         : std::runtime_error(message), number_(number) {}
     int number() const noexcept { return number_; }
 
-private:
+  private:
     int number_;
 };
 
 enum : int { ErrOverflow = 6, ErrSubscript = 9 };
 
-[[noreturn]] inline void raiseOverflow() { throw RuntimeError(ErrOverflow, "Overflow"); }
+[[noreturn]] inline void raiseOverflow() {
+    throw RuntimeError(ErrOverflow, "Overflow");
+}
 [[noreturn]] inline void raiseSubscript() {
     throw RuntimeError(ErrSubscript, "Subscript out of range");
 }
@@ -37,7 +39,11 @@ inline Int16 toInt16(long value) {
     return static_cast<Int16>(value);
 }
 
-inline Int16 add16(Int16 a, Int16 b) { return toInt16(long{a} + long{b}); }
-inline Int16 sub16(Int16 a, Int16 b) { return toInt16(long{a} - long{b}); }
+inline Int16 add16(Int16 a, Int16 b) {
+    return toInt16(long{a} + long{b});
+}
+inline Int16 sub16(Int16 a, Int16 b) {
+    return toInt16(long{a} - long{b});
+}
 
 } // namespace veltrane

@@ -1,0 +1,187 @@
+// How fast the rules deal and answer clicks, and whether they touch the heap once warm.
+// Every benchmark reports items per second and the heap allocations per item.
+
+#include "game/game.h"
+
+#include <atomic>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <new>
+#include <random>
+#include <vector>
+
+namespace {
+
+std::atomic<long> allocations{0};
+
+} // namespace
+
+// Kept out of line so that the counting new and its matching delete stay paired.
+[[gnu::noinline]] void* operator new(std::size_t size) {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size == 0 ? 1 : size)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+[[gnu::noinline]] void operator delete(void* p) noexcept {
+    std::free(p);
+}
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace {
+
+using veltrane::Game;
+using veltrane::Int16;
+
+enum class Place : std::uint8_t { Stock, Waste, Slot, Foundation, Deal };
+
+struct Click {
+    Place place;
+    Int16 index;
+};
+
+void apply(Game& game, Click click) {
+    switch (click.place) {
+    case Place::Stock:
+        game.img_deck_Click();
+        break;
+    case Place::Waste:
+        game.img_dealt_Click();
+        break;
+    case Place::Slot:
+        game.img_cards_Click(click.index);
+        break;
+    case Place::Foundation:
+        game.img_ace_Click(click.index);
+        break;
+    case Place::Deal:
+        game.InitNewGame();
+        game.DealOuterCards();
+        break;
+    }
+}
+
+// A game's worth of clicks as a player makes them: mostly the stock and the tableau, with
+// the waste and the foundations in between.
+std::vector<Click> recordedClicks(std::size_t count) {
+    std::mt19937 rng(2024);
+    std::vector<Click> clicks;
+    for (std::size_t i = 0; i < count; ++i) {
+        const int roll = static_cast<int>(rng() % 100);
+        if (roll < 30) {
+            clicks.push_back({Place::Stock, 0});
+        } else if (roll < 45) {
+            clicks.push_back({Place::Waste, 0});
+        } else if (roll < 85) {
+            clicks.push_back({Place::Slot, static_cast<Int16>(5 + rng() % 16)});
+        } else {
+            clicks.push_back({Place::Foundation, static_cast<Int16>(1 + rng() % 4)});
+        }
+    }
+    return clicks;
+}
+
+void reportAllocations(benchmark::State& state, long before) {
+    const double items = static_cast<double>(state.iterations());
+    state.counters["allocs_per_item"] =
+        static_cast<double>(allocations.load() - before) / (items > 0 ? items : 1);
+}
+
+void NewDeal(benchmark::State& state) {
+    veltrane::ClockRandomSource random;
+    Game game(random);
+    game.InitNewGame();
+    game.DealOuterCards();
+    const long before = allocations.load();
+    for (auto _ : state) {
+        game.InitNewGame();
+        game.DealOuterCards();
+        benchmark::DoNotOptimize(game.state().Deck(52));
+    }
+    reportAllocations(state, before);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(NewDeal);
+
+void Clicks(benchmark::State& state) {
+    veltrane::SeededRandomSource random(1);
+    Game game(random);
+    game.InitNewGame();
+    game.DealOuterCards();
+    const auto clicks = recordedClicks(1 << 16);
+    std::size_t next = 0;
+    // Warm up: a whole game of clicks grows the waste and the lists to their final size.
+    for (const Click click : clicks) {
+        apply(game, click);
+    }
+    const long before = allocations.load();
+    for (auto _ : state) {
+        apply(game, clicks[next]);
+        next = (next + 1) & (clicks.size() - 1);
+        if (next == 0) {
+            apply(game, {Place::Deal, 0});
+        }
+        benchmark::DoNotOptimize(game.state().CardPicked);
+    }
+    reportAllocations(state, before);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(Clicks);
+
+// Each kind of click on its own, where the state allows it to repeat.
+void StockClicks(benchmark::State& state) {
+    veltrane::SeededRandomSource random(2);
+    Game game(random);
+    game.InitNewGame();
+    game.DealOuterCards();
+    const Game fresh = game;
+    const long before = allocations.load();
+    for (auto _ : state) {
+        if (game.board().img_deck.Picture == veltrane::img_blank) {
+            game.state() = fresh.state();
+            game.board() = fresh.board();
+        }
+        game.img_deck_Click();
+    }
+    reportAllocations(state, before);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(StockClicks);
+
+void SlotClicks(benchmark::State& state) {
+    veltrane::SeededRandomSource random(3);
+    Game game(random);
+    game.InitNewGame();
+    game.DealOuterCards();
+    const long before = allocations.load();
+    for (auto _ : state) {
+        game.img_cards_Click(12);
+        benchmark::DoNotOptimize(game.state().CardPicked);
+    }
+    reportAllocations(state, before);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(SlotClicks);
+
+void FoundationClicks(benchmark::State& state) {
+    veltrane::SeededRandomSource random(4);
+    Game game(random);
+    game.InitNewGame();
+    game.DealOuterCards();
+    game.img_cards_Click(5);
+    const long before = allocations.load();
+    for (auto _ : state) {
+        game.img_ace_Click(static_cast<Int16>(1 + (state.iterations() & 3)));
+        benchmark::DoNotOptimize(game.state().FoundationTop(1));
+    }
+    reportAllocations(state, before);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(FoundationClicks);
+
+} // namespace
+
+BENCHMARK_MAIN();
