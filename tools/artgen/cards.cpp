@@ -46,7 +46,7 @@ void paintIndex(QPainter& p, int card) {
     p.setPen(Qt::NoPen);
     p.setBrush(inkOf(suit));
     p.drawPath(text);
-    p.drawPath(suitMark(suit, QPointF(7.5, 19.5), 7.5));
+    p.drawPath(suitMark(suit, QPointF(7.5, 19.5), suit == Suit::Diamonds ? 8.5 : 7.5));
 }
 
 void paintPip(QPainter& p, Suit suit, QPointF at, qreal height) {
@@ -139,9 +139,12 @@ const QPen outlinePen() {
 
 void paintRobe(QPainter& p, const Robe& robe, Court court) {
     QPainterPath body;
-    body.moveTo(17, 51);
-    body.cubicTo(17, 39, 23, 33.5, 36, 33);
-    body.cubicTo(49, 33.5, 55, 39, 55, 51);
+    body.moveTo(16, 51);
+    body.lineTo(16, 43);
+    body.cubicTo(16, 37, 21, 34.5, 29, 33.5);
+    body.lineTo(43, 33.5);
+    body.cubicTo(51, 34.5, 56, 37, 56, 43);
+    body.lineTo(56, 51);
     body.closeSubpath();
     p.setPen(outlinePen());
     p.setBrush(robe.main);
@@ -392,8 +395,9 @@ void paintCourt(QPainter& p, Court court, Suit suit) {
         p.restore();
     }
     p.setPen(Qt::NoPen);
+    // Two pixel rows straddle the centre line, so the rule stays crisp when the card is turned.
     p.setBrush(inkOf(suit));
-    p.drawRect(QRectF(15, 49.5, 42, 1));
+    p.drawRect(QRectF(15, 49, 42, 2));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(inkOf(suit), 1));
     p.drawRect(frame);

@@ -9,19 +9,21 @@ namespace {
 QPainterPath handShape() {
     QPainterPath hand;
     hand.setFillRule(Qt::WindingFill);
-    hand.addRoundedRect(QRectF(10, 10, 5, 15), 2.5, 2.5); // the raised index finger
-    hand.addRoundedRect(QRectF(16, 15, 4, 9), 2, 2);      // middle finger
-    hand.addRoundedRect(QRectF(21, 16, 4, 8), 2, 2);      // ring finger
-    hand.addRoundedRect(QRectF(26, 18, 3, 7), 1.5, 1.5);  // little finger
-    hand.addRoundedRect(QRectF(10, 22, 19, 8), 3, 3);     // palm
+    hand.addRoundedRect(QRectF(10, 10, 4, 14), 2, 2);    // the raised index finger
+    hand.addRoundedRect(QRectF(15, 16, 4, 8), 2, 2);     // middle finger
+    hand.addRoundedRect(QRectF(20, 17, 4, 7), 2, 2);     // ring finger
+    hand.addRoundedRect(QRectF(25, 19, 3, 6), 1.5, 1.5); // little finger
+    hand.addRoundedRect(QRectF(10, 21, 18, 8), 3, 3);    // palm
     QPainterPath thumb;
-    thumb.moveTo(10, 25);
-    thumb.lineTo(6.5, 20.5);
-    thumb.cubicTo(5.5, 19.2, 4, 19.6, 4.2, 21.2);
-    thumb.cubicTo(4.6, 23, 7, 27, 10, 29.5);
+    thumb.moveTo(12, 23);
+    thumb.lineTo(10, 23);
+    thumb.lineTo(7, 18.6);
+    thumb.cubicTo(6, 17.4, 4, 17.8, 4.3, 19.6);
+    thumb.cubicTo(4.8, 22, 7, 26, 11, 29);
+    thumb.lineTo(12, 29);
     thumb.closeSubpath();
-    hand.addPath(thumb);
-    return hand;
+    // United rather than overlaid, so opposite windings cannot punch holes.
+    return hand.simplified().united(thumb);
 }
 
 } // namespace

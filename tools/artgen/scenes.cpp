@@ -201,7 +201,8 @@ void drawSplashArtwork(QPainter& p) {
     p.drawPath(suitMark(Suit::Diamonds, panel.bottomRight() + QPointF(-inset, -inset), m));
 
     // A fan of cards in the middle of the panel.
-    const QPointF pivot(panel.center().x(), panel.bottom() - 40);
+    // The top card lies to the right, so the fan turns about a point left of the centre.
+    const QPointF pivot(panel.center().x() - 16, panel.bottom() - 34);
     const int fan[] = {1, 52, 38, 24, 13};
     for (int i = 0; i < 5; ++i) {
         paintCardAt(p, fan[i], pivot, -36 + i * 18, 1.45);
