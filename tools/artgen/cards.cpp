@@ -137,7 +137,7 @@ const QPen outlinePen() {
     return QPen(colour::cardBlack, 0.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-void paintRobe(QPainter& p, const Robe& robe, Court court) {
+void paintRobe(QPainter& p, const Robe& robe) {
     QPainterPath body;
     body.moveTo(16, 51);
     body.lineTo(16, 43);
@@ -175,8 +175,10 @@ void paintRobe(QPainter& p, const Robe& robe, Court court) {
         p.drawEllipse(QPointF(36, 39 + i * 4.5), 1.1, 1.1);
     }
     p.restore();
+}
 
-    // The collar: ermine for the king, a ruff for the queen, a plain band for the jack.
+// The collar: ermine for the king, a ruff for the queen, a plain band for the jack.
+void paintCollar(QPainter& p, const Robe& robe, Court court) {
     p.setPen(outlinePen());
     if (court == Court::King) {
         p.setBrush(QColor(255, 255, 255));
@@ -224,18 +226,6 @@ void paintHead(QPainter& p, Court court) {
     p.setBrush(colour::flesh);
     p.drawEllipse(QPointF(36, 24.5), 5, 6);
 
-    if (court == Court::King) {
-        // The king's beard.
-        QPainterPath beard;
-        beard.moveTo(31.2, 25.5);
-        beard.cubicTo(31.5, 30.5, 33.5, 32.5, 36, 32.8);
-        beard.cubicTo(38.5, 32.5, 40.5, 30.5, 40.8, 25.5);
-        beard.cubicTo(39.5, 27.5, 38, 28.2, 36, 28.2);
-        beard.cubicTo(34, 28.2, 32.5, 27.5, 31.2, 25.5);
-        p.setBrush(hair);
-        p.drawPath(beard);
-    }
-
     // Eyes, nose and mouth.
     p.setPen(Qt::NoPen);
     p.setBrush(colour::cardBlack);
@@ -245,6 +235,18 @@ void paintHead(QPainter& p, Court court) {
     p.drawLine(QPointF(36, 24), QPointF(35.6, 26));
     p.setPen(QPen(colour::cardRed, 0.8, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(35, 27.3), QPointF(37, 27.3));
+}
+
+void paintBeard(QPainter& p) {
+    QPainterPath beard;
+    beard.moveTo(31.2, 25.5);
+    beard.cubicTo(31.5, 30.5, 33.5, 32.5, 36, 32.8);
+    beard.cubicTo(38.5, 32.5, 40.5, 30.5, 40.8, 25.5);
+    beard.cubicTo(39.5, 27.5, 38, 28.2, 36, 28.2);
+    beard.cubicTo(34, 28.2, 32.5, 27.5, 31.2, 25.5);
+    p.setPen(outlinePen());
+    p.setBrush(colour::gold);
+    p.drawPath(beard);
 }
 
 void paintCrown(QPainter& p, Court court, const Robe& robe) {
@@ -372,8 +374,12 @@ void paintEmblem(QPainter& p, Court court, Suit suit) {
 
 void paintCourtHalf(QPainter& p, Court court, Suit suit) {
     const Robe robe = robeFor(court, suit);
-    paintRobe(p, robe, court);
+    paintRobe(p, robe);
     paintHead(p, court);
+    paintCollar(p, robe, court);
+    if (court == Court::King) {
+        paintBeard(p);
+    }
     paintCrown(p, court, robe);
     paintEmblem(p, court, suit);
 }
@@ -396,7 +402,7 @@ void paintCourt(QPainter& p, Court court, Suit suit) {
     }
     p.setPen(Qt::NoPen);
     // Two pixel rows straddle the centre line, so the rule stays crisp when the card is turned.
-    p.setBrush(inkOf(suit));
+    p.setBrush(isRed(suit) ? QColor(216, 110, 120) : QColor(96, 96, 104));
     p.drawRect(QRectF(15, 49, 42, 2));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(inkOf(suit), 1));
