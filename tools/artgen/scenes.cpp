@@ -23,33 +23,46 @@ const QColor splashBlue(30, 44, 110);
 void paintOrnateFrame(QPainter& p, const QRectF& outer, qreal width, const QColor& dark,
                       const QColor& mid, const QColor& light) {
     const QRectF inner = outer.adjusted(width, width, -width, -width);
-    QPainterPath band;
-    band.addRect(outer);
-    band.addRect(inner);
-    band.setFillRule(Qt::OddEvenFill);
-
-    // Light falls from the top left: the top and left sides are brighter.
-    QLinearGradient shade(outer.topLeft(), outer.bottomRight());
-    shade.setColorAt(0, light);
-    shade.setColorAt(0.45, mid);
-    shade.setColorAt(1, dark);
-    p.setPen(Qt::NoPen);
-    p.setBrush(shade);
-    p.drawPath(band);
-
-    // The inner and outer bevels.
     const qreal w = width;
+
+    // Each side is a moulding shaded across its width: a rounded outer lip, a dark channel
+    // that holds the beads, and a bright inner fillet. Light falls from the top left, so the
+    // bottom and right sides are a shade darker.
+    struct Side {
+        QPolygonF shape;
+        QPointF from;
+        QPointF to;
+        bool lit;
+    };
+    const Side sides[] = {
+        {QPolygonF({outer.topLeft(), outer.topRight(), inner.topRight(), inner.topLeft()}),
+         QPointF(0, outer.top()), QPointF(0, inner.top()), true},
+        {QPolygonF({outer.topLeft(), outer.bottomLeft(), inner.bottomLeft(), inner.topLeft()}),
+         QPointF(outer.left(), 0), QPointF(inner.left(), 0), true},
+        {QPolygonF(
+             {outer.bottomLeft(), outer.bottomRight(), inner.bottomRight(), inner.bottomLeft()}),
+         QPointF(0, outer.bottom()), QPointF(0, inner.bottom()), false},
+        {QPolygonF({outer.topRight(), outer.bottomRight(), inner.bottomRight(), inner.topRight()}),
+         QPointF(outer.right(), 0), QPointF(inner.right(), 0), false},
+    };
+    p.setPen(Qt::NoPen);
+    for (const Side& side : sides) {
+        auto tone = [&](const QColor& c) { return side.lit ? c : c.darker(118); };
+        QLinearGradient g(side.from, side.to);
+        g.setColorAt(0, tone(dark));
+        g.setColorAt(0.12, tone(light));
+        g.setColorAt(0.38, tone(mid));
+        g.setColorAt(0.5, tone(dark));
+        g.setColorAt(0.75, tone(dark.lighter(125)));
+        g.setColorAt(0.84, tone(light));
+        g.setColorAt(1, tone(mid));
+        p.setBrush(g);
+        p.drawPolygon(side.shape);
+    }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(dark, 1));
+    p.setPen(QPen(dark.darker(130), 1));
     p.drawRect(outer.adjusted(0.5, 0.5, -0.5, -0.5));
     p.drawRect(inner.adjusted(-0.5, -0.5, 0.5, 0.5));
-    p.setPen(QPen(light, 1));
-    p.drawRect(outer.adjusted(1.5, 1.5, -1.5, -1.5));
-    const QRectF groove = outer.adjusted(w * 0.3, w * 0.3, -w * 0.3, -w * 0.3);
-    p.setPen(QPen(dark, 1));
-    p.drawRect(groove.adjusted(0.5, 0.5, -0.5, -0.5));
-    p.setPen(QPen(light, 1));
-    p.drawRect(groove.adjusted(1.5, 1.5, -1.5, -1.5));
 
     // Beads along the middle of the band.
     const QRectF track = outer.adjusted(w * 0.62, w * 0.62, -w * 0.62, -w * 0.62);
@@ -78,11 +91,11 @@ void paintOrnateFrame(QPainter& p, const QRectF& outer, qreal width, const QColo
           outer.bottomLeft() + QPointF(w / 2, -w / 2),
           outer.bottomRight() + QPointF(-w / 2, -w / 2)}) {
         const qreal r = w * 0.62;
-        QRadialGradient g(c - QPointF(r * 0.3, r * 0.3), r * 1.3);
-        g.setColorAt(0, light.lighter(110));
-        g.setColorAt(0.6, mid);
-        g.setColorAt(1, dark);
-        p.setPen(QPen(dark, std::max(0.6, w * 0.05)));
+        QRadialGradient g(c - QPointF(r * 0.3, r * 0.3), r * 1.4);
+        g.setColorAt(0, light.lighter(112));
+        g.setColorAt(0.5, light);
+        g.setColorAt(1, mid);
+        p.setPen(QPen(dark, std::max(0.6, w * 0.04)));
         p.setBrush(g);
         for (int i = 0; i < 8; ++i) {
             p.save();
@@ -91,8 +104,11 @@ void paintOrnateFrame(QPainter& p, const QRectF& outer, qreal width, const QColo
             p.drawEllipse(QPointF(0, -r * 0.55), r * 0.26, r * 0.45);
             p.restore();
         }
-        p.setBrush(light);
+        p.setBrush(dark);
         p.drawEllipse(c, r * 0.3, r * 0.3);
+        p.setPen(Qt::NoPen);
+        p.setBrush(light.lighter(115));
+        p.drawEllipse(c - QPointF(r * 0.08, r * 0.08), r * 0.15, r * 0.15);
     }
 }
 
@@ -118,6 +134,15 @@ void paintParchment(QPainter& p, const QRectF& panel, unsigned seed) {
         p.drawLine(a, a + QPointF(l, l * 0.12));
     }
     p.restore();
+}
+
+// The frame's shadow falling a few pixels onto the panel it holds.
+void paintInnerShadow(QPainter& p, const QRectF& panel, int depth) {
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < depth; ++i) {
+        p.setPen(QPen(QColor(70, 40, 10, 60 * (depth - i) / depth), 1));
+        p.drawRect(panel.adjusted(i + 0.5, i + 0.5, -i - 0.5, -i - 0.5));
+    }
 }
 
 QPainterPath textPath(const Typeface& face, const QString& text, qreal size, qreal spacing = 0) {
@@ -186,6 +211,7 @@ void drawSplashArtwork(QPainter& p) {
     p.setBrush(QColor(0, 0, 0, 40));
     p.drawRect(outer.translated(3, 3));
     paintParchment(p, panel, 1729);
+    paintInnerShadow(p, panel, 6);
     paintOrnateFrame(p, outer, frameWidth, bronzeDark, bronze, bronzeLight);
 
     // A suit mark in each corner of the panel.
@@ -202,7 +228,7 @@ void drawSplashArtwork(QPainter& p) {
 
     // A fan of cards in the middle of the panel.
     // The top card lies to the right, so the fan turns about a point left of the centre.
-    const QPointF pivot(panel.center().x() - 16, panel.bottom() - 34);
+    const QPointF pivot(panel.center().x() - 5, panel.bottom() - 50);
     const int fan[] = {1, 52, 38, 24, 13};
     for (int i = 0; i < 5; ++i) {
         paintCardAt(p, fan[i], pivot, -36 + i * 18, 1.45);
@@ -288,6 +314,7 @@ void drawTitleArt(QPainter& p) {
     paintOrnateFrame(p, card, 8, copperDark, copper, copperLight);
     const QRectF panel = card.adjusted(8, 8, -8, -8);
     p.fillRect(panel, QColor(255, 250, 238));
+    paintInnerShadow(p, panel, 3);
     p.setPen(Qt::NoPen);
     p.setBrush(colour::cardBlack);
     p.drawPath(suitMark(Suit::Clubs, panel.center(), 30));
