@@ -1,11 +1,14 @@
 #include "tools/artgen/artgen.h"
 
+#include <cmath>
+
 namespace artgen {
 
 namespace {
 
 constexpr int sheetWidth = 1240;
 constexpr int gap = 10;
+constexpr int captionHeight = 13;
 
 // Lays pictures out in rows under a heading and returns the height used.
 int paintSection(QPainter* p, const QString& heading, const QList<SheetEntry>& entries, int top) {
@@ -26,9 +29,15 @@ int paintSection(QPainter* p, const QString& heading, const QList<SheetEntry>& e
         }
         if (p != nullptr) {
             p->drawImage(QPoint(x, y), e.image);
+            QPainterPath caption = fonts().tagline.path(e.name, 9);
+            caption.translate(x, y + e.image.height() + 10);
+            p->setBrush(QColor(70, 80, 70));
+            p->drawPath(caption);
         }
-        x += e.image.width() + gap;
-        rowHeight = std::max(rowHeight, e.image.height());
+        const int captionWidth =
+            static_cast<int>(std::ceil(fonts().tagline.path(e.name, 9).boundingRect().right()));
+        x += std::max(e.image.width(), captionWidth) + gap;
+        rowHeight = std::max(rowHeight, e.image.height() + captionHeight);
     }
     return y + rowHeight + gap - top;
 }
