@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
             scale == 1 ? QStringLiteral("hand_cursor.png") : QStringLiteral("hand_cursor@2x.png");
         const QImage cursor = renderHandCursor(scale);
         ok = save(cursor, folder + QLatin1Char('/') + name) && ok;
-        (scale == 1 ? oneX : twoX).append({name, cursor});
+        (scale == 1 ? oneX : twoX).append({QStringLiteral("hand_cursor"), cursor});
     }
     ok = save(renderContactSheet(oneX, twoX), out.filePath(QStringLiteral("contact_sheet.png"))) &&
          ok;
