@@ -66,9 +66,10 @@ QFont windowFont() {
 QPushButton* makeButton(QWidget* parent, const QString& caption, Int16 index) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QStringLiteral("btn_help_%1").arg(index));
-    // No default button: Enter presses only the button that has the focus.
+    // No default button, not even for a moment: the dialog would press it on Enter wherever
+    // the focus is. Enter on the focused button is handled by the window itself.
     button->setDefault(false);
-    button->setAutoDefault(true);
+    button->setAutoDefault(false);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }
@@ -155,6 +156,7 @@ frm_help::frm_help(const veltrane::GameState& state) : state_(state) {
         const Int16 buttonIndex = index;
         connect(button, &QPushButton::clicked, this,
                 [this, buttonIndex] { platform::Guarded([&] { btn_help_Click(buttonIndex); }); });
+        button->installEventFilter(this);
     }
 
     Form_Load();
@@ -267,6 +269,16 @@ void frm_help::keyPressEvent(QKeyEvent* event) {
 }
 
 bool frm_help::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QPushButton*>(watched);
+        // Enter presses the button that has the focus, and only that one.
+        if (button != nullptr && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            button->click();
+            return true;
+        }
+    }
     if (watched == lbl_url && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         // A click is a left press and release on the label itself.
