@@ -150,20 +150,29 @@ void paintRobe(QPainter& p, const Robe& robe) {
     p.setBrush(robe.main);
     p.drawPath(body);
 
-    // Patterned panels on either side of the front opening.
+    // A tunic of the second colour under a lattice of the trim colour, framed by the sleeves.
     p.save();
     p.setClipPath(body);
-    p.setPen(Qt::NoPen);
+    QPainterPath tunic;
+    tunic.addRoundedRect(QRectF(23.5, 36.5, 25, 16), 2, 2);
+    p.setPen(outlinePen());
     p.setBrush(robe.second);
-    for (int i = 0; i < 4; ++i) {
-        const qreal y = 38 + i * 4;
-        p.drawRect(QRectF(19, y, 11, 1.8));
-        p.drawRect(QRectF(42, y, 11, 1.8));
+    p.drawPath(tunic);
+    p.save();
+    p.setClipPath(tunic);
+    p.setPen(QPen(robe.trim, 0.6));
+    for (int i = -4; i <= 8; ++i) {
+        const qreal x = 20 + i * 4;
+        p.drawLine(QPointF(x, 36), QPointF(x + 16, 52));
+        p.drawLine(QPointF(x + 16, 36), QPointF(x, 52));
     }
+    p.restore();
+    // Sleeve cuffs and a border of dots where the sleeves meet the tunic.
+    p.setPen(Qt::NoPen);
     p.setBrush(robe.trim);
-    for (int i = 0; i < 4; ++i) {
-        p.drawEllipse(QPointF(24.5, 40 + i * 4), 0.9, 0.9);
-        p.drawEllipse(QPointF(47.5, 40 + i * 4), 0.9, 0.9);
+    for (int i = 0; i < 3; ++i) {
+        p.drawEllipse(QPointF(19.5, 41 + i * 3.5), 0.8, 0.8);
+        p.drawEllipse(QPointF(52.5, 41 + i * 3.5), 0.8, 0.8);
     }
     // The front band with its buttons.
     p.setPen(outlinePen());
