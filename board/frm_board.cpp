@@ -1,6 +1,7 @@
 #include "board/frm_board.h"
 
 #include "board/place_description.h"
+#include "help/frm_help.h"
 #include "platform/error_guard.h"
 #include "platform/window_sizing.h"
 
@@ -97,12 +98,8 @@ void frm_board::createMenus() {
     connect(mnu_rules, &QAction::triggered, this, [this] { mnu_rules_Click(); });
     connect(mnu_about, &QAction::triggered, this, [this] { mnu_about_Click(); });
 
-    // Help menu: the Help window has not arrived yet.
-    const QString helpLater = QStringLiteral("Help arrives in a later version");
-    mnu_rules->setEnabled(false);
-    mnu_rules->setStatusTip(helpLater);
-    mnu_about->setEnabled(false);
-    mnu_about->setStatusTip(helpLater);
+    mnu_rules->setEnabled(true);
+    mnu_about->setEnabled(true);
 }
 
 void frm_board::createPlaces() {
@@ -257,12 +254,18 @@ void frm_board::mnu_exit_Click() {
     veltrane::platform::Guarded([this] { close(); });
 }
 
-// Help > Rules: opens the Help window on the rules once it exists.
+// Help > Rules: the Help window on the rules; the board waits until it closes.
 void frm_board::mnu_rules_Click() {
-    veltrane::platform::Guarded([] {});
+    veltrane::platform::Guarded([this] {
+        game_.state().HelpTopic = 0;
+        frm_help::ShowModal(game_.state());
+    });
 }
 
-// Help > About: opens the Help window on the About text once it exists.
+// Help > About: the Help window on the About text; the board waits until it closes.
 void frm_board::mnu_about_Click() {
-    veltrane::platform::Guarded([] {});
+    veltrane::platform::Guarded([this] {
+        game_.state().HelpTopic = 1;
+        frm_help::ShowModal(game_.state());
+    });
 }
