@@ -487,20 +487,30 @@ void drawCardBack(QPainter& p) {
     QPainterPath clip;
     clip.addRoundedRect(inner, 2, 2);
     p.setClipPath(clip);
-    // Blossoms on a staggered lattice, symmetric about the card's centre.
-    for (int row = -1; row <= 8; ++row) {
-        for (int col = -1; col <= 5; ++col) {
-            const qreal x = 36 + (col - 2) * 16 + ((row % 2 != 0) ? 8 : 0);
-            const qreal y = 50 + (row - 3.5) * 13;
-            paintLeaf(p, QPointF(x + 3, y + 3), 6, 40);
-            paintLeaf(p, QPointF(x - 3, y - 3), 6, 220);
+    // Blossoms on a staggered lattice, each with a pair of leaves turned its own way, and buds
+    // in the gaps between them.
+    const qreal dx = 17;
+    const qreal dy = 14;
+    auto site = [&](int row, int col) {
+        return QPointF(36 + (col - 1.5) * dx + ((row % 2 != 0) ? dx / 2 : 0), 50 + (row - 3) * dy);
+    };
+    const qreal leafTurns[3][2] = {{30, 160}, {-20, 200}, {100, 250}};
+    for (int row = -2; row <= 8; ++row) {
+        for (int col = -1; col <= 4; ++col) {
+            const QPointF at = site(row, col);
+            const auto& turns = leafTurns[(row + 2 * col + 9) % 3];
+            paintLeaf(p, at, 8.5, turns[0]);
+            paintLeaf(p, at, 7.5, turns[1]);
+            p.setPen(QPen(QColor(214, 96, 138), 0.5));
+            p.setBrush(QColor(244, 170, 196));
+            for (const QPointF& bud : {at + QPointF(dx / 2, dy / 3), at + QPointF(0, dy * 2 / 3)}) {
+                p.drawEllipse(bud, 1.4, 1.4);
+            }
         }
     }
-    for (int row = -1; row <= 8; ++row) {
-        for (int col = -1; col <= 5; ++col) {
-            const qreal x = 36 + (col - 2) * 16 + ((row % 2 != 0) ? 8 : 0);
-            const qreal y = 50 + (row - 3.5) * 13;
-            paintBlossom(p, QPointF(x, y), 5.2, row * 17.0);
+    for (int row = -2; row <= 8; ++row) {
+        for (int col = -1; col <= 4; ++col) {
+            paintBlossom(p, site(row, col), 5.4, (row * 3 + col) * 13.0);
         }
     }
     p.restore();
