@@ -273,6 +273,28 @@ TEST_F(Board, DescribesThePlacesForScreenReaders) {
     EXPECT_EQ(board::CardName(27), QStringLiteral("ace of clubs"));
 }
 
+TEST(PictureStore, HoldsEveryPictureAtItsSizeForBothKindsOfScreen) {
+    board::PictureStore store;
+    std::vector<Picture> all;
+    for (int n = 0; n <= 52; ++n) {
+        all.push_back(Picture::card(n));
+    }
+    for (Picture p : {img_blank, img_click, img_blankSpades, img_blankDiamonds, img_blankHearts,
+                      img_blankClubs}) {
+        all.push_back(p);
+    }
+    for (Picture p : all) {
+        const QPixmap& single = store.pixmap(p, 1.0);
+        EXPECT_EQ(single.size(), QSize(72, 100)) << int{p.id()};
+        const QPixmap& twice = store.pixmap(p, 2.0);
+        EXPECT_EQ(twice.size(), QSize(144, 200)) << int{p.id()};
+        EXPECT_EQ(twice.deviceIndependentSize(), QSizeF(72, 100)) << int{p.id()};
+        // Decoded once: the second request hands back the same pixmap.
+        EXPECT_EQ(&store.pixmap(p, 1.0), &single);
+    }
+    EXPECT_TRUE(store.pixmap(Picture(), 1.0).isNull());
+}
+
 // The child programs run the real board in a process of their own: one closes it from the
 // menu, one throws from a click handler and answers its own message box.
 int runChild(const std::string& mode) {

@@ -1,0 +1,89 @@
+#pragma once
+// End-to-end test support: a real X server for the real program.
+//
+// XSession starts Xvfb on a free display (it picks the display itself, -displayfd) with a
+// 1024 x 768 screen, starts openbox on it, and starts programs with DISPLAY set. It finds
+// windows by title, reads a window's client geometry, sends real input through the X server
+// (xdotool) and takes screenshots of the whole screen. Every wait is bounded. The destructor
+// ends every program it started, then the window manager, then the server, also when a test
+// fails half-way; a session that cannot start throws std::runtime_error.
+//
+// Typical use in a GoogleTest test:
+//
+//     veltrane::e2e::XSession x;
+//     x.launch(VELTRANE_EXECUTABLE);
+//     const auto board = x.waitForWindow("^Veltrane Solitaire$");
+//     ASSERT_TRUE(board);
+//     const auto client = x.clientGeometry(*board);
+//     x.click(client.x + 10, client.y + 10);
+//     const QImage screen = x.screenshot();
+//
+// Add it to an end-to-end .cmake file of tests/e2e with
+//     if(NOT TARGET veltrane_e2e_support)
+//       add_subdirectory(${CMAKE_CURRENT_LIST_DIR}/support ${CMAKE_CURRENT_BINARY_DIR}/support)
+//     endif()
+// and link veltrane_e2e_support; label the tests e2e.
+
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace veltrane::e2e {
+
+using WindowId = unsigned long;
+
+class XSession {
+  public:
+    XSession();
+    ~XSession();
+    XSession(const XSession&) = delete;
+    XSession& operator=(const XSession&) = delete;
+
+    // ":N", the display the server listens on.
+    QString display() const { return display_; }
+    // The test's own environment with DISPLAY pointing at this server.
+    QProcessEnvironment environment() const;
+
+    // Starts a program on this display; it is ended at teardown if still running.
+    QProcess& launch(const QString& program, const QStringList& arguments = {});
+
+    // The first visible window whose title matches the (POSIX extended) regular expression,
+    // waiting up to timeoutMs; nothing when none appeared in time.
+    std::optional<WindowId> waitForWindow(const QString& titlePattern, int timeoutMs = 15000);
+    // The first visible window of a started program, whatever its title.
+    std::optional<WindowId> waitForWindowOf(const QProcess& program, int timeoutMs = 15000);
+    // True once no visible window matches the title, waiting up to timeoutMs.
+    bool waitForWindowGone(const QString& titlePattern, int timeoutMs = 15000);
+    QString windowTitle(WindowId window);
+
+    // The window's client area (inside the window manager's frame) in screen coordinates.
+    QRect clientGeometry(WindowId window);
+
+    // Real input through the X server. Coordinates are screen pixels.
+    void click(int x, int y, int button = 1);
+    // Raises and focuses the window, then types the keys (xdotool names, e.g. "alt+f", "d").
+    void keys(WindowId window, const QStringList& keys);
+
+    // The whole screen as the X server holds it.
+    QImage screenshot();
+
+    // Runs a tool on this display and returns its standard output; a tool that fails or
+    // outlives timeoutMs throws std::runtime_error.
+    QByteArray run(const QString& program, const QStringList& arguments, int timeoutMs = 10000);
+
+  private:
+    void stop(QProcess& process);
+
+    std::unique_ptr<QProcess> server_;
+    std::unique_ptr<QProcess> windowManager_;
+    std::vector<std::unique_ptr<QProcess>> programs_;
+    QString display_;
+};
+
+} // namespace veltrane::e2e
