@@ -33,8 +33,10 @@ Game::Game(RandomSource& random, std::function<void()> winHandler)
 void Game::ShuffleDeck() {
     auto& Deck = state_.Deck;
     random_->reseed();
+    // Whatever its length before (shorter after a turn-over), the deck becomes 1..52; one
+    // resize gives the same list as growing it an entry at a time.
+    Deck.resizePreserve(52);
     for (int i = 1; i <= 52; ++i) {
-        Deck.resizePreserve(i);
         Deck(i) = toInt16(i);
     }
     // The aces lead the deck so that the deal can lay them on the foundations.
