@@ -14,14 +14,14 @@ namespace veltrane {
 template <typename T, int Lo, int Hi> class BoundedArray {
     static_assert(Lo <= Hi);
 
-public:
+  public:
     T& operator()(int i) { return items_[offset(i)]; }
     const T& operator()(int i) const { return items_[offset(i)]; }
     static constexpr int lower() { return Lo; }
     static constexpr int upper() { return Hi; }
     void fill(const T& value) { items_.fill(value); }
 
-private:
+  private:
     static std::size_t offset(int i) {
         if (i < Lo || i > Hi) {
             raiseSubscript();
@@ -34,7 +34,7 @@ private:
 // A list whose positions run 1..size(). Resizing keeps the entries that remain and keeps the
 // storage, so a game never allocates after its first deal.
 template <typename T> class GrowableList {
-public:
+  public:
     GrowableList() { items_.reserve(52); }
 
     T& operator()(int i) { return items_[offset(i)]; }
@@ -55,7 +55,7 @@ public:
     std::size_t capacity() const { return items_.capacity(); }
     const std::vector<T>& items() const { return items_; }
 
-private:
+  private:
     std::size_t offset(int i) const {
         if (i < 1 || i > static_cast<int>(items_.size())) {
             raiseSubscript();

@@ -1,6 +1,7 @@
 #include "game/random_source.h"
 
 #include <chrono>
+#include <stdexcept>
 #include <utility>
 
 namespace veltrane {
@@ -47,6 +48,12 @@ float SeededRandomSource::next() {
 SequenceRandomSource::SequenceRandomSource(std::vector<float> values) : values_(std::move(values)) {
     if (values_.empty()) {
         values_.push_back(0.0f);
+    }
+    // A value outside [0, 1) would exchange cards outside the part of the deck being shuffled.
+    for (const float value : values_) {
+        if (!(value >= 0.0f && value < 1.0f)) {
+            throw std::invalid_argument("random values must lie in [0, 1)");
+        }
     }
 }
 

@@ -40,7 +40,8 @@ class SeededRandomSource final : public RandomSource {
 };
 
 // Yields the given values in order, then repeats the last forever; re-seeding does not
-// restart it. For tests and the replay console.
+// restart it. For tests and the replay console. Every value must lie in [0, 1)
+// (std::invalid_argument otherwise); no values means 0 forever.
 class SequenceRandomSource final : public RandomSource {
   public:
     explicit SequenceRandomSource(std::vector<float> values);

@@ -126,6 +126,8 @@ TEST(RandomSources, SequenceKeepsItsLastValueAcrossReseeds) {
     EXPECT_EQ(random.next(), 0.5f);
     random.reseed();
     EXPECT_EQ(random.next(), 0.5f);
+    EXPECT_THROW(SequenceRandomSource({0.5f, 1.0f}), std::invalid_argument);
+    EXPECT_THROW(SequenceRandomSource({-0.25f}), std::invalid_argument);
 }
 
 template <typename F> int errorNumber(F f) {
