@@ -4,6 +4,7 @@
 #include <QRadialGradient>
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace artgen {
@@ -31,21 +32,27 @@ void paintCardBase(QPainter& p, const QColor& fill, const QColor& line) {
 void paintIndex(QPainter& p, int card) {
     const Suit suit = suitOf(card);
     const int rank = rankOf(card);
-    QPainterPath text =
-        fonts().index.path(QString::fromLatin1(rankText(rank)), 12.5, rank == 10 ? -0.6 : 0);
-    const QRectF r = text.boundingRect();
+    // Capitals exactly 9 pixels tall on a whole-pixel baseline, strokes thickened a little and
+    // the left edge on a pixel boundary, so the index stays sharp at its own size.
+    static const qreal capRatio =
+        fonts().index.path(QStringLiteral("H"), 100).boundingRect().height() / 100;
+    const qreal capHeight = 9;
+    const qreal grow = 0.3;
+    QPainterPath text = fonts().index.path(QString::fromLatin1(rankText(rank)),
+                                           capHeight / capRatio, rank == 10 ? -0.3 : 0);
     // The 10 is drawn narrower so that it keeps the same column as the other ranks.
-    const qreal maxWidth = 10.5;
-    QTransform fit;
-    if (r.width() > maxWidth) {
-        fit.scale(maxWidth / r.width(), 1);
+    const qreal maxWidth = 10.6;
+    if (text.boundingRect().width() > maxWidth) {
+        text = QTransform::fromScale(maxWidth / text.boundingRect().width(), 1).map(text);
     }
-    text = fit.map(text);
     const QRectF t = text.boundingRect();
-    text.translate(7.5 - t.center().x(), 13 - t.bottom());
-    p.setPen(Qt::NoPen);
+    const qreal width = t.width() + grow;
+    const qreal left = std::round(7.5 - width / 2);
+    text.translate(left - (t.left() - grow / 2), 13);
+    p.setPen(QPen(inkOf(suit), grow));
     p.setBrush(inkOf(suit));
     p.drawPath(text);
+    p.setPen(Qt::NoPen);
     p.drawPath(suitMark(suit, QPointF(7.5, 19.5), suit == Suit::Diamonds ? 8.5 : 7.5));
 }
 
@@ -348,7 +355,7 @@ void paintEmblem(QPainter& p, Court court, Suit suit) {
         p.drawEllipse(QPointF(46.2, 31), 2, 1);
         p.setBrush(colour::cardRed);
         for (int i = 0; i < 5; ++i) {
-            const qreal a = i * 72.0 * M_PI / 180.0;
+            const qreal a = i * 72.0 * std::numbers::pi / 180.0;
             p.drawEllipse(QPointF(49 + 2.1 * std::sin(a), 18 - 2.1 * std::cos(a)), 1.5, 1.5);
         }
         p.setBrush(colour::gold);
