@@ -1,0 +1,236 @@
+// The soak: thousands of seeded games played through the real board window, built with
+// AddressSanitizer and leak detection. Even games follow a plain winning strategy, odd games
+// click at random; File > Deal starts each one, and every hundredth game also visits Help >
+// Rules and Help > About and leafs through the help window's pages. Any memory error or leak
+// ends the run; the resident memory must stay flat after the first hundred games.
+//
+//     veltrane-soak [--games N]    (10000 by default)
+
+#include "board/frm_board.h"
+#include "game/random_source.h"
+#include "help/frm_help.h"
+#include "shell/frm_win.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace veltrane;
+
+namespace {
+
+long gGames = 10000;
+
+constexpr std::uint64_t kFirstSeed = 1;
+constexpr int kMaxClicksPerGame = 400;
+constexpr int kRandomClicksPerGame = 120;
+constexpr long kWarmUpGames = 100;
+// Allocator pools and Qt's caches settle within the warm-up; a leak of even one small object a
+// game would pass this over the run.
+constexpr long kRssGrowthAllowedKiB = 4096;
+
+long residentKiB() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmRSS:") {
+            long kib = 0;
+            status >> kib;
+            return kib;
+        }
+        status.ignore(1 << 12, '\n');
+    }
+    return -1;
+}
+
+// The modal window the next action opens is answered once it is up: the help window leafs
+// through both pages and closes with OK, the win dialog closes with OK.
+void answerNextModal(int attempts = 100) {
+    QTimer::singleShot(0, [attempts] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible()) {
+            if (attempts > 0) {
+                answerNextModal(attempts - 1);
+            }
+            return;
+        }
+        if (auto* win = qobject_cast<frm_win*>(modal)) {
+            QTest::mouseClick(win->btn_OK, Qt::LeftButton);
+            return;
+        }
+        for (const char* name : {"btn_help_5", "btn_help_0", "btn_help_4"}) {
+            if (auto* button = modal->findChild<QPushButton*>(QString::fromLatin1(name))) {
+                QTest::mouseClick(button, Qt::LeftButton);
+            }
+        }
+        if (modal->isVisible()) {
+            modal->close();
+        }
+    });
+}
+
+class Soak {
+  public:
+    Soak() : random_(kFirstSeed), game_(random_), board_(game_) {
+        game_.setWinHandler([this] {
+            ++wins_;
+            board_.Refresh();
+            answerNextModal();
+            shell::ShowWinDialog();
+        });
+        board_.Form_Load();
+        board_.show();
+    }
+
+    void play(long number) {
+        trigger("mnu_deal");
+        if (number % 2 == 0) {
+            playToWin();
+        } else {
+            playAtRandom();
+        }
+        if (number % 100 == 0) {
+            answerNextModal();
+            trigger("mnu_rules");
+            answerNextModal();
+            trigger("mnu_about");
+        }
+        QCoreApplication::processEvents();
+    }
+
+    void exit() { trigger("mnu_exit"); }
+    long wins() const { return wins_; }
+    const frm_board& board() const { return board_; }
+
+  private:
+    void trigger(const char* action) {
+        board_.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    }
+
+    void click(QWidget* place) {
+        QTest::mouseClick(place, Qt::LeftButton, {}, QPoint(30, 50));
+        ++clicks_;
+    }
+
+    // Whatever fits a foundation goes up, tableau first; else the waste card waits in a free
+    // slot of its suit's group; else the stock turns. False when the game is stuck.
+    bool moveTowardsTheWin() {
+        const GameState& s = game_.state();
+        const BoardModel& b = game_.board();
+        const bool wasteCard = b.img_dealt.Picture.isCard();
+        for (Int16 k = 1; k <= 4; ++k) {
+            const int wanted = s.FoundationTop(k) + 1;
+            for (Int16 j = 5; j <= 20; ++j) {
+                if (b.img_cards(j).Picture.isCard() && s.SlotRank(j) == wanted &&
+                    s.SlotSuit(j) == s.FoundationSuit(k)) {
+                    click(board_.img_cards(j));
+                    click(board_.img_ace(k));
+                    return true;
+                }
+            }
+            if (wasteCard && s.WasteRank == wanted && s.WasteSuit == s.FoundationSuit(k)) {
+                click(board_.img_dealt());
+                click(board_.img_ace(k));
+                return true;
+            }
+        }
+        if (wasteCard) {
+            for (Int16 k = 1; k <= 4; ++k) {
+                if (s.FoundationSuit(k) != s.WasteSuit) {
+                    continue;
+                }
+                for (Int16 j = static_cast<Int16>(4 * k + 1); j <= 4 * k + 4; ++j) {
+                    if (b.img_cards(j).Picture.isEmptySlotMark()) {
+                        click(board_.img_dealt());
+                        click(board_.img_cards(j));
+                        return true;
+                    }
+                }
+            }
+        }
+        if (b.img_deck.Picture != img_blank) {
+            click(board_.img_deck());
+            return true;
+        }
+        return false;
+    }
+
+    void playToWin() {
+        const long winsBefore = wins_;
+        for (int moves = 0; moves < kMaxClicksPerGame && wins_ == winsBefore; ++moves) {
+            if (!moveTowardsTheWin()) {
+                break;
+            }
+        }
+    }
+
+    void playAtRandom() {
+        std::uniform_int_distribution<int> place(0, 21);
+        for (int i = 0; i < kRandomClicksPerGame; ++i) {
+            const int p = place(clickChoice_);
+            if (p < 16) {
+                click(board_.img_cards(static_cast<Int16>(p + 5)));
+            } else if (p < 20) {
+                click(board_.img_ace(static_cast<Int16>(p - 15)));
+            } else if (p == 20) {
+                click(board_.img_deck());
+            } else {
+                click(board_.img_dealt());
+            }
+        }
+    }
+
+    SeededRandomSource random_;
+    Game game_;
+    frm_board board_;
+    std::mt19937 clickChoice_{kFirstSeed};
+    long wins_ = 0;
+    long clicks_ = 0;
+};
+
+TEST(Soak, ThousandsOfGamesThroughTheBoardWindowKeepMemoryFlat) {
+    Soak soak;
+    long warmRss = 0;
+    for (long game = 1; game <= gGames; ++game) {
+        soak.play(game);
+        if (game == kWarmUpGames) {
+            warmRss = residentKiB();
+        }
+    }
+    const long endRss = residentKiB();
+    soak.exit();
+    QCoreApplication::processEvents();
+
+    EXPECT_FALSE(soak.board().isVisible()) << "File > Exit left the board open";
+    if (gGames >= 2 * kWarmUpGames) {
+        EXPECT_GT(soak.wins(), 0) << "the winning strategy never won";
+        EXPECT_LE(endRss - warmRss, kRssGrowthAllowedKiB)
+            << "resident memory grew from " << warmRss << " KiB after " << kWarmUpGames
+            << " games to " << endRss << " KiB after " << gGames;
+    }
+    RecordProperty("games", static_cast<int>(gGames));
+    RecordProperty("wins", static_cast<int>(soak.wins()));
+    RecordProperty("rss_after_warm_up_kib", static_cast<int>(warmRss));
+    RecordProperty("rss_at_end_kib", static_cast<int>(endRss));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::string(argv[i]) == "--games") {
+            gGames = std::strtol(argv[i + 1], nullptr, 10);
+        }
+    }
+    return RUN_ALL_TESTS();
+}
