@@ -131,6 +131,28 @@ TEST(Pictures, FacesOfEachSuitDifferAndRedSuitsUseRed) {
     EXPECT_NE(card(0), card(1));
 }
 
+TEST(Pictures, SplashBandCoversTheEnterHereStrip) {
+    // The board opens from a click on 139..269 x 372..389; the navy band and its white words
+    // must be exactly there, or the player clicks on nothing.
+    const QImage splash = resource(QStringLiteral("splash.png"));
+    ASSERT_EQ(splash.size(), QSize(400, 400));
+    auto navy = [](QRgb c) { return qBlue(c) > qRed(c) + 25 && qGray(c) < 70; };
+    int whiteInStrip = 0;
+    for (int y = 372; y < 389; ++y) {
+        for (int x = 139; x < 269; ++x) {
+            const QRgb c = splash.pixel(x, y);
+            // Only the band, its white letters and their blend: never the artwork above.
+            EXPECT_TRUE(qBlue(c) >= qRed(c) && qBlue(c) >= qGreen(c)) << x << "," << y;
+            whiteInStrip += qGray(c) > 230 ? 1 : 0;
+        }
+        EXPECT_TRUE(navy(splash.pixel(139, y)));
+        EXPECT_TRUE(navy(splash.pixel(268, y)));
+    }
+    EXPECT_GT(whiteInStrip, 100);
+    EXPECT_FALSE(navy(splash.pixel(200, 371)));
+    EXPECT_FALSE(navy(splash.pixel(200, 389)));
+}
+
 TEST(Pictures, HandCursorIsMonochromeWithItsHotSpotOnTheFingertip) {
     for (int scale : {1, 2}) {
         const QString file =
