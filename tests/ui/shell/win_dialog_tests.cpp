@@ -1,0 +1,120 @@
+// The win dialog: its size and place on the screen, the picture, the OK button with the focus,
+// applause as it opens, and each way of closing it deleting it.
+
+#include "platform/program_folder.h"
+#include "platform/window_sizing.h"
+#include "shell/frm_win.h"
+#include "shell_test_support.h"
+
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+using namespace veltrane;
+using veltrane::shell_tests::SoundLog;
+
+namespace {
+
+const platform::WindowSpec kWinSpec{306, 124, false, platform::FrameKind::ToolWindow};
+
+QPoint centredPosition(const QWidget* window) {
+    const QRect screen = window->screen()->geometry();
+    const platform::Placement p =
+        platform::ComputePlacement(kWinSpec, platform::DisplayDpiX(window),
+                                   platform::DisplayDpiY(window), screen.width(), screen.height());
+    return {p.left, p.top};
+}
+
+TEST(WinDialog, LoadsWithItsSizeItsPlaceAndOneButton) {
+    auto* dialog = new frm_win;
+    dialog->Form_Load();
+    EXPECT_EQ(dialog->size(), QSize(307, 129));
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Veltrane Solitaire"));
+    EXPECT_EQ(dialog->windowType(), Qt::Tool);
+    EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(dialog->parentWidget(), nullptr);
+    EXPECT_EQ(dialog->pos(), centredPosition(dialog));
+    EXPECT_EQ(dialog->btn_OK->geometry(), QRect(161, 87, 102, 22));
+    EXPECT_EQ(dialog->btn_OK->text(), QStringLiteral("OK"));
+    EXPECT_EQ(dialog->findChildren<QWidget*>().size(), 1);
+    delete dialog;
+}
+
+// Opens the dialog as the win does, over a board placed away from the centre, and closes it
+// the given way from inside its modal loop.
+struct Opening {
+    bool modal = false;
+    bool okHasFocus = false;
+    QPoint position;
+    QPoint expectedPosition;
+    QStringList soundsAtOpening;
+    QImage picture;
+    QPointer<frm_win> dialog;
+};
+
+Opening openAndClose(const std::function<void(frm_win*)>& close) {
+    SoundLog sounds;
+    QWidget board;
+    board.setGeometry(0, 0, 200, 150);
+    board.show();
+    Opening seen;
+    shell_tests::WhenModalAppears([&](QWidget* modal) {
+        auto* dialog = qobject_cast<frm_win*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        seen.dialog = dialog;
+        seen.modal = dialog->windowModality() == Qt::ApplicationModal;
+        seen.okHasFocus = dialog->focusWidget() == dialog->btn_OK;
+        seen.position = dialog->pos();
+        seen.expectedPosition = centredPosition(dialog);
+        seen.soundsAtOpening = sounds.paths;
+        seen.picture = dialog->grab().toImage();
+        close(dialog);
+    });
+    const auto guard = shell_tests::EndLoopAfter(10000, 99);
+    shell::ShowWinDialog();
+    return seen;
+}
+
+TEST(WinDialog, OpensModalCentredOnTheScreenWithApplauseAndClosesEachWay) {
+    const std::pair<const char*, std::function<void(frm_win*)>> ways[] = {
+        {"OK clicked", [](frm_win* d) { QTest::mouseClick(d->btn_OK, Qt::LeftButton); }},
+        {"Enter", [](frm_win* d) { QTest::keyClick(d->btn_OK, Qt::Key_Return); }},
+        {"Space on the focused button",
+         [](frm_win* d) { QTest::keyClick(d->btn_OK, Qt::Key_Space); }},
+        {"close command", [](frm_win* d) { d->close(); }},
+    };
+    for (const auto& [name, close] : ways) {
+        SCOPED_TRACE(name);
+        const Opening seen = openAndClose(close);
+        EXPECT_TRUE(seen.modal);
+        EXPECT_TRUE(seen.okHasFocus);
+        EXPECT_EQ(seen.position, seen.expectedPosition);
+        EXPECT_EQ(seen.soundsAtOpening,
+                  QStringList{platform::ProgramFolder() + "/SOUND/APPLAUS.WAV"});
+        EXPECT_TRUE(seen.dialog.isNull()) << "the closed dialog is deleted";
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+}
+
+TEST(WinDialog, ShowsThePictureFromTheCornerOnWhite) {
+    const Opening seen = openAndClose([](frm_win* d) { d->close(); });
+    const QImage& shot = seen.picture;
+    const qreal r = shot.devicePixelRatio();
+    ASSERT_EQ(shot.size(), QSize(qRound(307 * r), qRound(129 * r)));
+    // The picture's thin black border at the corner; below its 126 rows the client is white.
+    int border = 255;
+    for (int x = 0; x < 3; ++x) {
+        border = std::min(border, shot.pixelColor(x, qRound(60 * r)).lightness());
+    }
+    EXPECT_LT(border, 80);
+    EXPECT_EQ(shot.pixelColor(qRound(20 * r), qRound(127 * r)), QColor(Qt::white));
+    // The last column shown is the picture's next-to-last: its right border is cut off.
+    EXPECT_GT(shot.pixelColor(qRound(306 * r), qRound(60 * r)).lightness(), 150);
+}
+
+} // namespace
