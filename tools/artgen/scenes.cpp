@@ -285,8 +285,11 @@ void drawWin(QPainter& p) {
     p.drawPath(words);
 
     p.setBrush(Qt::NoBrush);
+    // The dialog shows 307 pixels of the picture's width, so the right-hand border line sits
+    // in the last visible column rather than the one that is cut off.
     p.setPen(QPen(QColor(0, 0, 0), 1));
-    p.drawRect(QRectF(0.5, 0.5, 307, 125));
+    p.drawRect(QRectF(0.5, 0.5, 306, 125));
+    p.fillRect(QRectF(307, 0, 1, 126), QColor(255, 255, 255));
 }
 
 void drawLogo(QPainter& p) {
