@@ -1,0 +1,175 @@
+// Start-up benchmark: the real game against a minimal Qt window built in the same tree, run in
+// alternation on one virtual X server. For each start it measures the time from starting the
+// process to its first window being mapped (an X event, not polling) and the peak resident
+// memory once the window is up. Prints medians and the two ratios.
+//
+//     startup_bench [ROUNDS]      (15 rounds by default)
+
+#include "x_session.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QThread>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <poll.h>
+#include <stdexcept>
+#include <xcb/xcb.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Sample {
+    double milliseconds;
+    double cpuMilliseconds;
+    double peakKiB;
+};
+
+// Watches the root window of the session's display for windows being mapped.
+class MapWatcher {
+  public:
+    explicit MapWatcher(const QString& display) {
+        connection_ = xcb_connect(display.toLatin1().constData(), nullptr);
+        if (xcb_connection_has_error(connection_) != 0) {
+            throw std::runtime_error("cannot connect to the virtual display");
+        }
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
+        const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(connection_, screen->root, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(connection_);
+    }
+    ~MapWatcher() { xcb_disconnect(connection_); }
+    MapWatcher(const MapWatcher&) = delete;
+    MapWatcher& operator=(const MapWatcher&) = delete;
+
+    void drain() {
+        while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+            std::free(event);
+        }
+    }
+
+    // True when a top-level window (not a menu or tooltip) was mapped before the deadline.
+    bool waitForMap(Clock::time_point deadline) {
+        const int fd = xcb_get_file_descriptor(connection_);
+        for (;;) {
+            while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+                const bool mapped =
+                    (event->response_type & 0x7F) == XCB_MAP_NOTIFY &&
+                    reinterpret_cast<xcb_map_notify_event_t*>(event)->override_redirect == 0;
+                std::free(event);
+                if (mapped) {
+                    return true;
+                }
+            }
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            if (left.count() <= 0) {
+                return false;
+            }
+            pollfd p{fd, POLLIN, 0};
+            poll(&p, 1, static_cast<int>(left.count()));
+        }
+    }
+
+  private:
+    xcb_connection_t* connection_;
+};
+
+// Processor time all threads of the process have used so far; less disturbed than the wall
+// clock when other work shares the machine.
+double cpuMilliseconds(qint64 pid) {
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    double total = 0;
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat(tasks.filePath(task + QStringLiteral("/schedstat")));
+        if (stat.open(QIODevice::ReadOnly)) {
+            total += stat.readAll().split(' ').front().toDouble() / 1e6;
+        }
+    }
+    return total;
+}
+
+double peakResidentKiB(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:")) {
+            return line.mid(6).trimmed().split(' ').front().toDouble();
+        }
+    }
+    return 0;
+}
+
+Sample startOnce(veltrane::e2e::XSession& x, MapWatcher& watcher, const QString& program) {
+    watcher.drain();
+    const Clock::time_point start = Clock::now();
+    QProcess& process = x.launch(program);
+    if (!watcher.waitForMap(start + std::chrono::seconds(20))) {
+        throw std::runtime_error("no window appeared within 20 s: " + program.toStdString());
+    }
+    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    const double cpu = cpuMilliseconds(process.processId());
+    // Let the first paint and the start-up work behind it finish before reading the peak.
+    QThread::msleep(300);
+    const double peak = peakResidentKiB(process.processId());
+    process.kill();
+    process.waitForFinished(5000);
+    return {ms, cpu, peak};
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    try {
+        veltrane::e2e::XSession x;
+        MapWatcher watcher(x.display());
+        const QString game = QStringLiteral(VELTRANE_EXECUTABLE);
+        const QString minimal = QStringLiteral(MINIMAL_WINDOW_EXECUTABLE);
+        // One start of each, unmeasured, so both find the libraries in the page cache.
+        startOnce(x, watcher, game);
+        startOnce(x, watcher, minimal);
+
+        std::vector<double> gameMs, gameCpu, gameKiB, minimalMs, minimalCpu, minimalKiB;
+        for (int round = 0; round < rounds; ++round) {
+            // Alternate which goes first, so neither always follows the other.
+            const bool gameFirst = round % 2 == 0;
+            for (int turn = 0; turn < 2; ++turn) {
+                const bool isGame = (turn == 0) == gameFirst;
+                const Sample s = startOnce(x, watcher, isGame ? game : minimal);
+                (isGame ? gameMs : minimalMs).push_back(s.milliseconds);
+                (isGame ? gameCpu : minimalCpu).push_back(s.cpuMilliseconds);
+                (isGame ? gameKiB : minimalKiB).push_back(s.peakKiB);
+            }
+        }
+
+        const double gm = median(gameMs), mm = median(minimalMs);
+        const double gmin = *std::min_element(gameMs.begin(), gameMs.end());
+        const double mmin = *std::min_element(minimalMs.begin(), minimalMs.end());
+        const double gc = median(gameCpu), mc = median(minimalCpu);
+        const double gk = median(gameKiB), mk = median(minimalKiB);
+        std::printf("start-up to first window mapped, %d starts each (medians; fastest)\n", rounds);
+        std::printf("                  wall ms  fastest ms   cpu ms   peak RSS KiB\n");
+        std::printf("  veltrane       %8.1f  %10.1f  %7.1f  %13.0f\n", gm, gmin, gc, gk);
+        std::printf("  minimal window %8.1f  %10.1f  %7.1f  %13.0f\n", mm, mmin, mc, mk);
+        std::printf("  time ratio     %8.2f  %10.2f  %7.2f   (target <= 1.50)\n", gm / mm,
+                    gmin / mmin, gc / mc);
+        std::printf("  memory ratio   %8.2f   (target <= 1.50)\n", gk / mk);
+        return 0;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "startup_bench: %s\n", e.what());
+        return 1;
+    }
+}
