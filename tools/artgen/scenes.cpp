@@ -239,6 +239,17 @@ void drawSplashArtwork(QPainter& p) {
     QPainterPath first = textPath(face, QStringLiteral("Veltrane"), 64);
     first.translate(392 - first.boundingRect().right(), 58 - 0);
     paintTitleText(p, first, colour::slatePurple, 2.5);
+    // A flourish leads the eye from the left edge into the title.
+    const qreal ruleY = 56.5;
+    const qreal ruleEnd = first.boundingRect().left() - 10;
+    QLinearGradient fade(QPointF(14, 0), QPointF(ruleEnd, 0));
+    fade.setColorAt(0, QColor(96, 78, 150, 0));
+    fade.setColorAt(1, colour::slatePurple);
+    p.setPen(QPen(QBrush(fade), 1));
+    p.drawLine(QPointF(14, ruleY), QPointF(ruleEnd, ruleY));
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour::slatePurple);
+    p.drawPath(suitMark(Suit::Diamonds, QPointF(ruleEnd + 2, ruleY), 7));
     QPainterPath second = textPath(face, QStringLiteral("Solitaire"), 60);
     QTransform down;
     down.translate(346, 74);
