@@ -1,0 +1,93 @@
+// The Help window of the real program on a virtual X server: opened from the board's menu by
+// keyboard at its fixed client size, and the About page's link handed to the user's browser,
+// here a small script that records the address it was given.
+
+#include "veltrane_config.h"
+#include "x_session.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+using veltrane::e2e::WindowId;
+using veltrane::e2e::XSession;
+
+namespace {
+
+const QString kHelpTitle = QStringLiteral("^Veltrane - Help$");
+
+// The board, once the program shows it: a window that comes first (the splash) is passed with
+// a click at the middle of its ENTER HERE strip.
+std::optional<WindowId> showBoard(XSession& x, const QProcess& game) {
+    const auto first = x.waitForWindowOf(game);
+    if (!first) {
+        return std::nullopt;
+    }
+    if (x.windowTitle(*first) != QStringLiteral("Veltrane Solitaire")) {
+        const QRect splash = x.clientGeometry(*first);
+        x.click(splash.x() + 204, splash.y() + 380);
+    }
+    return x.waitForWindow(QStringLiteral("^Veltrane Solitaire$"));
+}
+
+// Lets the window draw itself, then saves the whole screen beside the test for review.
+void saveScreen(XSession& x, const QString& name) {
+    QThread::msleep(300);
+    x.screenshot().save(name);
+}
+
+TEST(HelpOnX, RulesByKeyboardOpensTheHelpWindowAtItsClientSize) {
+    XSession x;
+    QProcess& game = x.launch(QStringLiteral(VELTRANE_EXECUTABLE));
+    const auto board = showBoard(x, game);
+    ASSERT_TRUE(board);
+    x.keys(*board, {QStringLiteral("alt+h"), QStringLiteral("r")});
+    const auto help = x.waitForWindow(kHelpTitle);
+    ASSERT_TRUE(help);
+    EXPECT_EQ(x.clientGeometry(*help).size(), QSize(441, 304));
+    saveScreen(x, QStringLiteral("help_rules.png"));
+}
+
+TEST(HelpOnX, AClickOnTheLinkHandsTheAddressToTheBrowser) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString record = folder.filePath(QStringLiteral("opened.txt"));
+    const QString browser = folder.filePath(QStringLiteral("browser"));
+    {
+        QFile script(browser);
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + QFile::encodeName(record) + "'\n");
+        script.close();
+        ASSERT_TRUE(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+    // The program inherits the test's environment.
+    qputenv("BROWSER", QFile::encodeName(browser));
+
+    XSession x;
+    QProcess& game = x.launch(QStringLiteral(VELTRANE_EXECUTABLE));
+    const auto board = showBoard(x, game);
+    ASSERT_TRUE(board);
+    x.keys(*board, {QStringLiteral("alt+h"), QStringLiteral("a")});
+    const auto help = x.waitForWindow(kHelpTitle);
+    ASSERT_TRUE(help);
+    const QRect client = x.clientGeometry(*help);
+    saveScreen(x, QStringLiteral("help_about.png"));
+    // The middle of the link label, at 315, 162 and 93 x 18 in the window.
+    x.click(client.x() + 315 + 46, client.y() + 162 + 9);
+
+    QByteArray opened;
+    for (QDeadlineTimer deadline(10000); !deadline.hasExpired(); QThread::msleep(50)) {
+        QFile file(record);
+        if (file.open(QIODevice::ReadOnly) && (opened = file.readAll()).endsWith('\n')) {
+            break;
+        }
+    }
+    qunsetenv("BROWSER");
+    EXPECT_EQ(opened, QByteArray(VELTRANE_WEB_ADDRESS "\n"));
+    // The window stays open on the About page.
+    EXPECT_TRUE(x.waitForWindow(kHelpTitle, 1000));
+}
+
+} // namespace
