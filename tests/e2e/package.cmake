@@ -6,3 +6,23 @@ add_test(NAME package_install_layout
                  -DWORK=${CMAKE_CURRENT_BINARY_DIR}/install_layout
                  -P ${CMAKE_CURRENT_SOURCE_DIR}/package/install_layout.cmake)
 set_tests_properties(package_install_layout PROPERTIES LABELS e2e)
+
+# The package is made by cpack from the finished build, once per test run, before the test
+# that installs it.
+add_test(NAME package_deb COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
+         WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+set_tests_properties(package_deb PROPERTIES LABELS e2e FIXTURES_SETUP veltrane_deb TIMEOUT 300)
+
+if(NOT TARGET veltrane_e2e_support)
+  add_subdirectory(${CMAKE_CURRENT_LIST_DIR}/support ${CMAKE_CURRENT_BINARY_DIR}/support)
+endif()
+add_executable(package_e2e_tests ${CMAKE_CURRENT_LIST_DIR}/package/package_e2e_test.cpp)
+target_include_directories(package_e2e_tests PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(package_e2e_tests PRIVATE veltrane_e2e_support veltrane_help Qt6::Gui
+                                                GTest::gtest_main)
+target_compile_definitions(package_e2e_tests PRIVATE VELTRANE_VERSION="${PROJECT_VERSION}"
+                           VELTRANE_PACKAGE_DIR="${CMAKE_BINARY_DIR}/packages")
+add_test(NAME package_e2e_tests COMMAND package_e2e_tests)
+# Only one test at a time may install packages on this machine.
+set_tests_properties(package_e2e_tests PROPERTIES LABELS e2e FIXTURES_REQUIRED veltrane_deb
+                     RESOURCE_LOCK dpkg TIMEOUT 300)
