@@ -1,0 +1,85 @@
+// The real program on a virtual X server with a window manager: the splash comes first at its
+// size, a real click on ENTER HERE opens the board, the close command ends the program, and a
+// large-fonts display gets the message box and nothing else.
+
+#include "x_session.h"
+
+#include <QThread>
+#include <gtest/gtest.h>
+
+using veltrane::e2e::XSession;
+
+namespace {
+
+const QString kSplashTitle = QStringLiteral("^Welcome$");
+const QString kBoardTitle = QStringLiteral("^Veltrane Solitaire$");
+
+// Sets an environment variable for the programs started while it lives.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const QByteArray& value) : name_(name) { qputenv(name, value); }
+    ~ScopedEnv() { qunsetenv(name_); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+  private:
+    const char* name_;
+};
+
+TEST(Start, TheSplashComesFirstAndItsStripOpensTheBoard) {
+    XSession x;
+    QProcess& game = x.launch(QStringLiteral(VELTRANE_EXECUTABLE));
+    const auto first = x.waitForWindowOf(game);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(x.windowTitle(*first), QStringLiteral("Welcome"));
+    EXPECT_FALSE(x.waitForWindow(kBoardTitle, 300)) << "the board waits behind the splash";
+
+    const QRect client = x.clientGeometry(*first);
+    EXPECT_EQ(client.size(), QSize(401, 405));
+    const QImage screen = x.screenshot();
+    // The navy ENTER HERE band on the picture; white beyond the picture's 400 pixels.
+    EXPECT_LT(screen.pixelColor(client.topLeft() + QPoint(20, 380)).lightness(), 100);
+    EXPECT_EQ(screen.pixelColor(client.topLeft() + QPoint(400, 100)), QColor(Qt::white));
+
+    // A click beside the strip changes nothing.
+    x.click(client.x() + 204, client.y() + 360);
+    EXPECT_FALSE(x.waitForWindow(kBoardTitle, 500));
+
+    x.click(client.x() + 204, client.y() + 380);
+    const auto board = x.waitForWindow(kBoardTitle);
+    ASSERT_TRUE(board);
+    EXPECT_TRUE(x.waitForWindowGone(kSplashTitle));
+    EXPECT_EQ(game.state(), QProcess::Running);
+}
+
+TEST(Start, TheWindowManagersCloseOnTheSplashEndsTheProgram) {
+    XSession x;
+    QProcess& game = x.launch(QStringLiteral(VELTRANE_EXECUTABLE));
+    const auto splash = x.waitForWindow(kSplashTitle);
+    ASSERT_TRUE(splash);
+    // The window manager's own close, as its title-bar button or Alt+F4 gives it.
+    x.run(QStringLiteral("xdotool"),
+          {QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(*splash)});
+    QThread::msleep(300);
+    x.keys(*splash, {QStringLiteral("alt+F4")});
+    ASSERT_TRUE(game.waitForFinished(10000));
+    EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(game.exitCode(), 0);
+}
+
+TEST(Start, ALargeFontsDisplayGetsTheMessageAndTheProgramEndsAfterOk) {
+    XSession x;
+    const ScopedEnv largeFonts("QT_FONT_DPI", "120");
+    QProcess& game = x.launch(QStringLiteral(VELTRANE_EXECUTABLE));
+    const auto box = x.waitForWindowOf(game);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(x.windowTitle(*box), QStringLiteral("Veltrane"));
+    EXPECT_FALSE(x.waitForWindow(kSplashTitle, 300));
+    EXPECT_FALSE(x.waitForWindow(kBoardTitle, 300));
+    x.keys(*box, {QStringLiteral("Return")});
+    ASSERT_TRUE(game.waitForFinished(10000));
+    EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(game.exitCode(), 0);
+}
+
+} // namespace
