@@ -249,6 +249,10 @@ TEST(LargeFonts, TheLoadShowsTheMessageAndLoadsNoBoard) {
     EXPECT_EQ(splash->board(), nullptr);
     EXPECT_FALSE(splash->isVisible());
     EXPECT_TRUE(sounds.paths.isEmpty());
+    // The load steps before the test have run all the same: sized, laid out, the hand given.
+    EXPECT_EQ(splash->size(), QSize(401, 405));
+    EXPECT_EQ(splash->Image1->geometry(), kStrip);
+    EXPECT_EQ(splash->Image1->cursor().shape(), Qt::BitmapCursor);
     delete splash;
 }
 
