@@ -57,7 +57,9 @@ Samples readWave(const QString& path) {
             }
             const int frame = 2 * std::max(out.channels, 1);
             for (qsizetype i = pos; i + frame <= pos + size; i += frame) {
-                out.values.push_back(qFromLittleEndian<qint16>(bytes.constData() + i) / 32768.0F);
+                out.values.push_back(
+                    static_cast<float>(qFromLittleEndian<qint16>(bytes.constData() + i)) /
+                    32768.0F);
             }
             return out;
         }

@@ -143,7 +143,7 @@ TEST_F(WinningRoad, TheLastKingOpensTheDialogAndTheBoardKeepsTheWonPosition) {
 
     // OK changed nothing; each further foundation click applauds again.
     const auto won = shown();
-    for (Int16 k : {1, 3}) {
+    for (const Int16 k : {Int16{1}, Int16{3}}) {
         click({Target::Foundation, k});
     }
     EXPECT_EQ(seen_.openings, 3);
@@ -188,9 +188,9 @@ std::vector<Target> nextMove(const Game& game) {
             if (s.FoundationSuit(k) != s.WasteSuit) {
                 continue;
             }
-            for (Int16 j = 5 + 4 * (k - 1); j < 9 + 4 * (k - 1); ++j) {
+            for (int j = 5 + 4 * (k - 1); j < 9 + 4 * (k - 1); ++j) {
                 if (b.img_cards(j).Picture.isEmptySlotMark()) {
-                    return {{Target::Waste}, {Target::Slot, j}};
+                    return {{Target::Waste}, {Target::Slot, static_cast<Int16>(j)}};
                 }
             }
         }

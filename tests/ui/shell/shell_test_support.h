@@ -48,7 +48,7 @@ inline std::unique_ptr<QTimer> EndLoopAfter(int ms, int status) {
 // Once the next modal window is up, hands it to answer (which must close it). Polls, as the
 // window opens inside the event loop the caller is about to start. Gives up after ten seconds,
 // so a window that never opens fails its test instead of answering a later one.
-inline void WhenModalAppears(std::function<void(QWidget*)> answer) {
+inline void WhenModalAppears(const std::function<void(QWidget*)>& answer) {
     auto* poll = new QTimer;
     poll->setInterval(10);
     auto ticks = std::make_shared<int>(0);

@@ -43,7 +43,7 @@ QByteArray wave(quint16 tag, quint16 channels, quint16 bits, int dataBytes, bool
 class SoundFiles : public ::testing::Test {
   protected:
     QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir_.filePath(name);
+        QString path = dir_.filePath(name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
