@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 #include <optional>
+#include <string>
 #include <vector>
 
 using namespace veltrane;
@@ -268,6 +269,8 @@ TEST_F(WholeGame, IsWonByClicksOnThePlacesFromDealToTheApplause) {
             ++clicks;
         }
     }
+    RecordProperty("seed", std::to_string(firstWinningSeed()));
+    RecordProperty("clicks", clicks);
     ASSERT_EQ(seen_.openings, 1);
     EXPECT_TRUE(seen_.modal);
     EXPECT_EQ(seen_.sounds, QStringList{platform::ProgramFolder() + kApplause});
