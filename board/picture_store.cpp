@@ -1,6 +1,7 @@
 #include "board/picture_store.h"
 
 #include "game/runtime_error.h"
+#include "platform/pictures.h"
 
 namespace veltrane::board {
 namespace {
@@ -32,11 +33,6 @@ QString baseName(Picture picture) {
 
 } // namespace
 
-QString PictureStore::resourcePath(Picture picture, bool doubleSize) {
-    return QStringLiteral(":/pictures/%1%2.png")
-        .arg(baseName(picture), doubleSize ? QStringLiteral("@2x") : QString());
-}
-
 const QPixmap& PictureStore::pixmap(Picture picture, qreal devicePixelRatio) {
     static const QPixmap none;
     if (picture.isNone()) {
@@ -46,10 +42,7 @@ const QPixmap& PictureStore::pixmap(Picture picture, qreal devicePixelRatio) {
     const auto index = static_cast<std::size_t>(picture.id());
     QPixmap& slot = doubleSize ? twice_.at(index) : single_.at(index);
     if (slot.isNull()) {
-        if (!slot.load(resourcePath(picture, doubleSize), "PNG")) {
-            throw RuntimeError(ErrInvalidPicture, "Invalid picture");
-        }
-        slot.setDevicePixelRatio(doubleSize ? 2.0 : 1.0);
+        slot = platform::LoadPicture(baseName(picture), devicePixelRatio);
     }
     return slot;
 }

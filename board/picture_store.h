@@ -6,16 +6,12 @@
 #include "game/board_model.h"
 
 #include <QPixmap>
-#include <QString>
 #include <array>
 
 namespace veltrane::board {
 
 class PictureStore {
   public:
-    // The resource path of a stored picture at 1x or at 2x.
-    static QString resourcePath(Picture picture, bool doubleSize);
-
     // The picture as drawn for a screen of the given device pixel ratio; a null pixmap for
     // Picture::None. A picture that cannot be read is the run-time error "Invalid picture".
     const QPixmap& pixmap(Picture picture, qreal devicePixelRatio);

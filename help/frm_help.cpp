@@ -2,6 +2,7 @@
 
 #include "platform/error_guard.h"
 #include "platform/message_box.h"
+#include "platform/pictures.h"
 #include "platform/program_folder.h"
 #include "platform/web_link.h"
 #include "platform/window_sizing.h"
@@ -36,23 +37,6 @@ const platform::WindowSpec kHelpWindow{440, 280, true, platform::FrameKind::Tool
 
 QString webAddress() {
     return QStringLiteral(VELTRANE_WEB_ADDRESS);
-}
-
-// A picture at its own size, in its @2x version on a high-resolution screen.
-QPixmap picture(const QString& path, QSize size, qreal devicePixelRatio) {
-    return QIcon(path).pixmap(size, devicePixelRatio);
-}
-
-// The pointing hand of the link, with the hot spot at the fingertip as the picture records it.
-QCursor handCursor(qreal devicePixelRatio) {
-    const QString path = QStringLiteral(":/pictures/hand_cursor.png");
-    const QImage image(path);
-    if (image.isNull()) {
-        return QCursor(Qt::PointingHandCursor);
-    }
-    return QCursor(picture(path, image.size(), devicePixelRatio),
-                   image.text(QStringLiteral("HotSpotX")).toInt(),
-                   image.text(QStringLiteral("HotSpotY")).toInt());
 }
 
 // The window's font: the desktop's plain sans-serif at the classic 8.25 points.
@@ -117,7 +101,7 @@ frm_help::frm_help(const veltrane::GameState& state) : state_(state) {
     lbl_splash = new QLabel(this);
     lbl_splash->setObjectName(QStringLiteral("lbl_splash"));
     lbl_splash->setGeometry(437, 272, 86, 26);
-    lbl_splash->setCursor(handCursor(devicePixelRatioF()));
+    lbl_splash->setCursor(platform::HandCursor(devicePixelRatioF()));
     lbl_splash->hide();
 
     lbl_url = new QLabel(QUrl(webAddress()).host(), this);
@@ -136,14 +120,12 @@ frm_help::frm_help(const veltrane::GameState& state) : state_(state) {
 
     img_logo = makePictureBox(this, QStringLiteral("img_logo"));
     img_logo->setGeometry(295, 62, 140, 102);
-    img_logo->setPixmap(
-        picture(QStringLiteral(":/pictures/logo.png"), QSize(136, 98), devicePixelRatioF()));
+    img_logo->setPixmap(platform::LoadPicture(QStringLiteral("logo"), devicePixelRatioF()));
     img_logo->hide();
 
     img_help2 = makePictureBox(this, QStringLiteral("img_help2"));
     img_help2->setGeometry(306, 22, 104, 151);
-    img_help2->setPixmap(
-        picture(QStringLiteral(":/pictures/title.png"), QSize(100, 147), devicePixelRatioF()));
+    img_help2->setPixmap(platform::LoadPicture(QStringLiteral("title"), devicePixelRatioF()));
 
     // Keyboard order: the text, then "OK", "About", "Rules"; the labels take no focus.
     setTabOrder(txt_help, btn_help_4);

@@ -3,10 +3,10 @@
 #include "board/frm_board.h"
 #include "platform/error_guard.h"
 #include "platform/message_box.h"
+#include "platform/pictures.h"
 #include "platform/program_folder.h"
 #include "platform/sound.h"
 #include "platform/window_sizing.h"
-#include "shell/pictures.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -62,14 +62,14 @@ bool frm_splash::Form_Load() {
     Image1->setGeometry(139, 372, 130, 17);
     CentreWindow(this, kSplashWindow);
     const int twipsPerPixel = TwipsPerPixelRounded(DisplayDpiX(this));
-    lbl_splash->setCursor(veltrane::shell::HandCursor(devicePixelRatio()));
+    lbl_splash->setCursor(veltrane::platform::HandCursor(devicePixelRatio()));
     Image1->setCursor(lbl_splash->cursor());
     ClearWindowIcon(this);
     if (twipsPerPixel == kLargeFontsTwipsPerPixel) {
         MsgBox(QString::fromLatin1(veltrane::shell::kLargeFontsMessage));
         return false;
     }
-    picture_ = veltrane::shell::LoadPicture(QStringLiteral("splash"), devicePixelRatio());
+    picture_ = veltrane::platform::LoadPicture(QStringLiteral("splash"), devicePixelRatio());
     board_ = new frm_board(game_);
     board_->Form_Load();
     return true;

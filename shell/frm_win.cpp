@@ -2,10 +2,10 @@
 
 #include "platform/error_guard.h"
 #include "platform/message_box.h"
+#include "platform/pictures.h"
 #include "platform/program_folder.h"
 #include "platform/sound.h"
 #include "platform/window_sizing.h"
-#include "shell/pictures.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -42,7 +42,7 @@ void frm_win::Form_Load() {
     btn_OK->setGeometry(161, 87, 102, 22);
     CentreWindow(this, kWinWindow);
     ClearWindowIcon(this);
-    picture_ = veltrane::shell::LoadPicture(QStringLiteral("win"), devicePixelRatio());
+    picture_ = veltrane::platform::LoadPicture(QStringLiteral("win"), devicePixelRatio());
     // The only control, so it holds the keyboard focus: Enter or Space presses it.
     btn_OK->setFocus();
 }

@@ -1,10 +1,10 @@
-#include "shell/pictures.h"
+#include "platform/pictures.h"
 
 #include "game/runtime_error.h"
 
 #include <QImage>
 
-namespace veltrane::shell {
+namespace veltrane::platform {
 namespace {
 
 QImage readPicture(const QString& name, bool doubleSize) {
@@ -37,4 +37,4 @@ QCursor HandCursor(qreal devicePixelRatio) {
     return QCursor(QPixmap::fromImage(image), hotX, hotY);
 }
 
-} // namespace veltrane::shell
+} // namespace veltrane::platform

@@ -1,12 +1,12 @@
 #pragma once
-// The splash and win pictures and the hand cursor, read from the program's own resources.
-// High-resolution screens get the double-size drawing, so the pictures stay crisp there.
+// The program's pictures and the hand cursor, read from its own resources. High-resolution
+// screens get the double-size drawing, so the pictures stay crisp there.
 
 #include <QCursor>
 #include <QPixmap>
 #include <QString>
 
-namespace veltrane::shell {
+namespace veltrane::platform {
 
 // ":/pictures/<name>.png", or its @2x twin for a device pixel ratio above 1. A picture that
 // cannot be read is the run-time error "Invalid picture".
@@ -15,4 +15,4 @@ QPixmap LoadPicture(const QString& name, qreal devicePixelRatio);
 // The pointing hand, its hot spot at the fingertip as the picture file records it.
 QCursor HandCursor(qreal devicePixelRatio);
 
-} // namespace veltrane::shell
+} // namespace veltrane::platform
