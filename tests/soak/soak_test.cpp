@@ -156,7 +156,9 @@ class Soak {
                 if (s.FoundationSuit(k) != s.WasteSuit) {
                     continue;
                 }
-                for (Int16 j = static_cast<Int16>(4 * k + 1); j <= 4 * k + 4; ++j) {
+                const auto first = static_cast<Int16>(4 * k + 1);
+                const auto last = static_cast<Int16>(first + 3);
+                for (Int16 j = first; j <= last; ++j) {
                     if (b.img_cards(j).Picture.isEmptySlotMark()) {
                         click(board_.img_dealt());
                         click(board_.img_cards(j));
