@@ -4,6 +4,7 @@
 
 #include <QCursor>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
 namespace veltrane::platform {
@@ -11,6 +12,10 @@ namespace veltrane::platform {
 // ":/pictures/<name>.png", or its @2x twin for a device pixel ratio above 1. A picture that
 // cannot be read is the run-time error "Invalid picture".
 QPixmap LoadPicture(const QString& name, qreal devicePixelRatio);
+
+// The size in window pixels of the picture LoadPicture would give, read from the file's header
+// without decoding it.
+QSize PictureSize(const QString& name, qreal devicePixelRatio);
 
 // The pointing hand, its hot spot at the fingertip as the picture file records it.
 QCursor HandCursor(qreal devicePixelRatio);
