@@ -18,8 +18,7 @@ void BoardPlace::setPicture(Picture picture) {
     }
     picture_ = picture;
     if (!picture.isNone()) {
-        const QPixmap& pixmap = store_.pixmap(picture, devicePixelRatioF());
-        resize(pixmap.deviceIndependentSize().toSize());
+        resize(store_.size(picture, devicePixelRatioF()));
     }
     update();
 }

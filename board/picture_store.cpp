@@ -47,4 +47,16 @@ const QPixmap& PictureStore::pixmap(Picture picture, qreal devicePixelRatio) {
     return slot;
 }
 
+QSize PictureStore::size(Picture picture, qreal devicePixelRatio) {
+    if (picture.isNone()) {
+        return {};
+    }
+    const auto index = static_cast<std::size_t>(picture.id());
+    QSize& size = devicePixelRatio > 1.0 ? twiceSize_.at(index) : singleSize_.at(index);
+    if (!size.isValid()) {
+        size = platform::PictureSize(baseName(picture), devicePixelRatio);
+    }
+    return size;
+}
+
 } // namespace veltrane::board

@@ -16,10 +16,16 @@ class PictureStore {
     // Picture::None. A picture that cannot be read is the run-time error "Invalid picture".
     const QPixmap& pixmap(Picture picture, qreal devicePixelRatio);
 
+    // The size the picture takes on the board, known without decoding it, so that the board
+    // can lay out its places while it loads and decode only what it paints.
+    QSize size(Picture picture, qreal devicePixelRatio);
+
   private:
     static constexpr std::size_t kCount = Picture::BlankClubs + 1;
     std::array<QPixmap, kCount> single_;
     std::array<QPixmap, kCount> twice_;
+    std::array<QSize, kCount> singleSize_;
+    std::array<QSize, kCount> twiceSize_;
 };
 
 } // namespace veltrane::board
