@@ -9,7 +9,7 @@
 namespace veltrane::help {
 
 // The largest text the help box takes.
-inline constexpr qint64 kMaxHelpFileBytes = 16 * 1024 * 1024;
+inline constexpr qint64 kMaxHelpFileBytes = qint64{16} * 1024 * 1024;
 
 struct HelpFileText {
     QString text;  // the whole file, one character per byte; empty on failure

@@ -51,7 +51,7 @@ void expectHelpText(const std::string& text, const std::string& name) {
 }
 
 fs::path freshFolder(const std::string& name) {
-    const fs::path folder =
+    fs::path folder =
         fs::temp_directory_path() / ("veltrane_" + name + "_" + std::to_string(::getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);

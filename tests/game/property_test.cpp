@@ -82,7 +82,9 @@ class Player {
         }
         if (s.DealtCount > 0 && pick(0, 1) == 0) {
             for (Int16 g = 1; g <= 4; ++g) {
-                for (Int16 i = 4 * g + 1; i <= 4 * g + 4; ++i) {
+                const auto first = static_cast<Int16>(4 * g + 1);
+                const auto last = static_cast<Int16>(first + 3);
+                for (Int16 i = first; i <= last; ++i) {
                     if (b.img_cards(i).Picture.isEmptySlotMark() &&
                         s.WasteSuit == s.FoundationSuit(g)) {
                         game_.img_dealt_Click();

@@ -112,13 +112,13 @@ std::vector<std::string> cardPlacementFaults(const Game& game) {
         }
     }
     if (seen[0] != 0) {
-        faults.push_back("the card back is counted as a card");
+        faults.emplace_back("the card back is counted as a card");
     }
     const Picture waste = b.img_dealt.Picture;
     const Picture expected =
         s.DealtCount > 0 ? Picture::card(s.DealtList(s.DealtCount)) : img_blank;
     if (waste != expected) {
-        faults.push_back("the waste shows the wrong picture");
+        faults.emplace_back("the waste shows the wrong picture");
     }
     return faults;
 }

@@ -7,6 +7,7 @@
 // standard distributions), so every machine and every run writes the same bytes.
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -25,7 +26,7 @@ constexpr double peakLevel = 0.89125093813374553 * 32767.0;
 constexpr int tailSamples = sampleRate / 4;
 
 int samplesFor(double seconds) {
-    return static_cast<int>(seconds * sampleRate + 0.5);
+    return static_cast<int>(std::lround(seconds * sampleRate));
 }
 
 // A small generator of our own (splitmix64): its sequence never changes with the library.

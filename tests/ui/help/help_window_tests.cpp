@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <sys/stat.h>
 
 using veltrane::GameState;
@@ -164,7 +165,7 @@ TEST_F(HelpWindow, EachOpeningStartsOnThePageTheMenuChose) {
     });
     driver.start();
 
-    for (const veltrane::Int16 topic : {1, 1, 0}) {
+    for (const veltrane::Int16 topic : std::initializer_list<veltrane::Int16>{1, 1, 0}) {
         state.HelpTopic = topic;
         frm_help::ShowModal(state);
         EXPECT_TRUE(window.isNull()) << "the window is deleted when it closes";
