@@ -1,7 +1,9 @@
 // Start-up benchmark: the real game against a minimal Qt window built in the same tree, run in
 // alternation on one virtual X server. For each start it measures the time from starting the
 // process to its first window being mapped (an X event, not polling) and the peak resident
-// memory once the window is up. Prints medians and the two ratios.
+// memory once the window is up. The game's first window is the splash, and its load has loaded
+// the board behind it, so the memory is that of the game ready to play. Prints medians and the
+// two ratios.
 //
 //     startup_bench [ROUNDS]      (15 rounds by default)
 
@@ -164,9 +166,9 @@ int main(int argc, char** argv) {
         std::printf("                  wall ms  fastest ms   cpu ms   peak RSS KiB\n");
         std::printf("  veltrane       %8.1f  %10.1f  %7.1f  %13.0f\n", gm, gmin, gc, gk);
         std::printf("  minimal window %8.1f  %10.1f  %7.1f  %13.0f\n", mm, mmin, mc, mk);
-        std::printf("  time ratio     %8.2f  %10.2f  %7.2f   (target <= 1.50)\n", gm / mm,
+        std::printf("  time ratio     %8.2f  %10.2f  %7.2f   (target <= 1.30)\n", gm / mm,
                     gmin / mmin, gc / mc);
-        std::printf("  memory ratio   %8.2f   (target <= 1.50)\n", gk / mk);
+        std::printf("  memory ratio   %8.2f   (target <= 1.40)\n", gk / mk);
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "startup_bench: %s\n", e.what());
