@@ -1,6 +1,7 @@
 # Installation layout and the Debian package.
 #
-#   <prefix>/lib/veltrane/veltrane      the game, with rules.txt, orvik.txt and SOUND/ beside it
+#   <prefix>/lib/veltrane/veltrane      the game, with rules.txt, orvik.txt, SOUND/ and the sound
+#                                       player veltrane-sound.so beside it
 #   <prefix>/bin/veltrane               a link to it; the game finds its files beside the real file
 #   <prefix>/share/applications/        the desktop entry
 #   <prefix>/share/icons/hicolor/       the red diamond in every size drawn
@@ -29,6 +30,10 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/veltrane.metainfo.xml.in
 
 if(TARGET veltrane)
   install(TARGETS veltrane RUNTIME DESTINATION ${VELTRANE_INSTALL_DIR})
+endif()
+# The sound player lies beside the game, which loads it when the first sound plays.
+if(TARGET veltrane_sound_player)
+  install(TARGETS veltrane_sound_player LIBRARY DESTINATION ${VELTRANE_INSTALL_DIR})
 endif()
 install(FILES ${CMAKE_BINARY_DIR}/bin/rules.txt ${CMAKE_BINARY_DIR}/bin/orvik.txt
         DESTINATION ${VELTRANE_INSTALL_DIR})

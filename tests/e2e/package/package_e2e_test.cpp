@@ -151,7 +151,8 @@ TEST(Package, InstallsStartsShowsTheInstalledRulesAndPurgesWithoutATrace) {
         for (const char* expected :
              {"/usr/bin/veltrane", "/usr/lib/veltrane/veltrane", "/usr/lib/veltrane/rules.txt",
               "/usr/lib/veltrane/orvik.txt", "/usr/lib/veltrane/SOUND/34.WAV",
-              "/usr/lib/veltrane/SOUND/APPLAUS.WAV", "/usr/share/applications/veltrane.desktop",
+              "/usr/lib/veltrane/SOUND/APPLAUS.WAV", "/usr/lib/veltrane/veltrane-sound.so",
+              "/usr/share/applications/veltrane.desktop",
               "/usr/share/icons/hicolor/256x256/apps/veltrane.png"}) {
             EXPECT_TRUE(installedFiles.contains(QString::fromLatin1(expected))) << expected;
         }

@@ -10,6 +10,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -168,20 +169,34 @@ class SoundServer {
     int takes_ = 0;
 };
 
-// The game's executable and this test program copied into a folder without SOUND/.
-class SoundlessCopy {
+// The game's executable and this test program copied into a folder of their own, with or
+// without the SOUND folder and the sound player module that lie beside the real ones.
+class GameCopy {
   public:
-    SoundlessCopy() {
-        ok_ = QFile::copy(QStringLiteral(VELTRANE_EXECUTABLE), game()) &&
-              QFile::copy(QCoreApplication::applicationFilePath(), tests());
-        QFile::setPermissions(game(), QFile::permissions(QStringLiteral(VELTRANE_EXECUTABLE)));
-        QFile::setPermissions(tests(), QFile::permissions(QCoreApplication::applicationFilePath()));
+    GameCopy(bool withSounds, bool withPlayer) {
+        const QString from = QFileInfo(QStringLiteral(VELTRANE_EXECUTABLE)).absolutePath();
+        ok_ = copy(QStringLiteral(VELTRANE_EXECUTABLE), game()) &&
+              copy(QCoreApplication::applicationFilePath(), tests());
+        if (withPlayer) {
+            ok_ = ok_ && copy(from + QStringLiteral("/veltrane-sound.so"),
+                              dir_.filePath(QStringLiteral("veltrane-sound.so")));
+        }
+        if (withSounds) {
+            ok_ = ok_ && QDir(dir_.path()).mkdir(QStringLiteral("SOUND"));
+            for (const char* name : {"34.WAV", "APPLAUS.WAV"}) {
+                ok_ = ok_ && copy(from + QStringLiteral("/SOUND/") + QLatin1String(name),
+                                  dir_.filePath(QStringLiteral("SOUND/")) + QLatin1String(name));
+            }
+        }
     }
-    bool ok() const { return ok_ && !QDir(dir_.filePath(QStringLiteral("SOUND"))).exists(); }
+    bool ok() const { return ok_; }
     QString game() const { return dir_.filePath(QStringLiteral("veltrane")); }
     QString tests() const { return dir_.filePath(QStringLiteral("sound_e2e_tests")); }
 
   private:
+    static bool copy(const QString& from, const QString& to) {
+        return QFile::copy(from, to) && QFile::setPermissions(to, QFile::permissions(from));
+    }
     QTemporaryDir dir_;
     bool ok_ = false;
 };
@@ -254,7 +269,7 @@ TEST(Sounds, TheSplashGreetsAndTheWinDialogApplauds) {
 TEST(Sounds, WithoutTheSoundFolderAllIsTheSameAndSilent) {
     SoundServer sound;
     ASSERT_TRUE(sound.ready());
-    SoundlessCopy copy;
+    GameCopy copy(false, true);
     ASSERT_TRUE(copy.ok());
 
     Samples take;
@@ -264,6 +279,26 @@ TEST(Sounds, WithoutTheSoundFolderAllIsTheSameAndSilent) {
 
     EXPECT_TRUE(runWinDialog(sound, copy.tests(), take));
     EXPECT_GT(take.values.size(), 22050U);
+    EXPECT_LT(listen(take).peakRms, 0.001);
+}
+
+// The player is found beside the program wherever the program lies; without it the game goes on
+// in silence.
+TEST(Sounds, ThePlayerIsTheOneBesideTheGameAndTheGameGoesOnWithoutIt) {
+    SoundServer sound;
+    ASSERT_TRUE(sound.ready());
+    const Heard greeting = sourceOf(QStringLiteral("34.WAV"));
+
+    GameCopy whole(true, true);
+    ASSERT_TRUE(whole.ok());
+    Samples take;
+    ASSERT_TRUE(runSplash(sound, whole.game(), take));
+    EXPECT_NEAR(listen(take).seconds, greeting.seconds, 0.35);
+
+    GameCopy playerless(true, false);
+    ASSERT_TRUE(playerless.ok());
+    EXPECT_TRUE(runSplash(sound, playerless.game(), take));
+    EXPECT_GT(take.values.size(), 22050U) << "the recording ran";
     EXPECT_LT(listen(take).peakRms, 0.001);
 }
 
