@@ -32,7 +32,11 @@ QImage readPicture(const QString& name, bool doubleSize) {
 } // namespace
 
 QPixmap LoadPicture(const QString& name, qreal devicePixelRatio) {
-    return QPixmap::fromImage(readPicture(name, devicePixelRatio > 1.0));
+    return QPixmap::fromImage(ReadPicture(name, devicePixelRatio));
+}
+
+QImage ReadPicture(const QString& name, qreal devicePixelRatio) {
+    return readPicture(name, devicePixelRatio > 1.0);
 }
 
 QSize PictureSize(const QString& name, qreal devicePixelRatio) {

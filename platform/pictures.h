@@ -3,6 +3,7 @@
 // screens get the double-size drawing, so the pictures stay crisp there.
 
 #include <QCursor>
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -12,6 +13,9 @@ namespace veltrane::platform {
 // ":/pictures/<name>.png", or its @2x twin for a device pixel ratio above 1. A picture that
 // cannot be read is the run-time error "Invalid picture".
 QPixmap LoadPicture(const QString& name, qreal devicePixelRatio);
+
+// The same picture as an image, which any thread may read.
+QImage ReadPicture(const QString& name, qreal devicePixelRatio);
 
 // The size in window pixels of the picture LoadPicture would give, read from the file's header
 // without decoding it.

@@ -5,6 +5,7 @@
 #include "platform/message_box.h"
 #include "platform/pictures.h"
 #include "platform/program_folder.h"
+#include "platform/quick_start.h"
 #include "platform/sound.h"
 #include "platform/window_sizing.h"
 
@@ -69,9 +70,11 @@ bool frm_splash::Form_Load() {
         MsgBox(QString::fromLatin1(veltrane::shell::kLargeFontsMessage));
         return false;
     }
-    picture_ = veltrane::platform::LoadPicture(QStringLiteral("splash"), devicePixelRatio());
+    // The splash picture is decoded while the board loads; both are ready before it shows.
+    auto picture = ReadPictureInBackground(QStringLiteral("splash"), devicePixelRatio());
     board_ = new frm_board(game_);
     board_->Form_Load();
+    picture_ = QPixmap::fromImage(picture.get());
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "game/game.h"
 #include "game/random_source.h"
 #include "platform/error_guard.h"
+#include "platform/quick_start.h"
 #include "shell/frm_splash.h"
 #include "shell/frm_win.h"
 
@@ -13,6 +14,7 @@
 namespace veltrane::shell {
 
 int RunProgram() {
+    platform::InstallApplicationStyle();
     ClockRandomSource random;
     Game game(random);
     QPointer<frm_board> board;
