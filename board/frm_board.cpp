@@ -6,6 +6,7 @@
 #include "platform/window_sizing.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QIconEngine>
 #include <QMenu>
@@ -111,7 +112,10 @@ frm_board::frm_board(veltrane::Game& game, QWidget* parent)
 }
 
 void frm_board::createMenus() {
-    // The bar lies inside the window on every desktop, so the client arithmetic holds.
+    // The bar lies inside the window on every desktop, so the client arithmetic holds. Said
+    // before the bar is made, it also spares the bar asking the desktop session for a global
+    // menu, which on a desktop without one starts a session bus of its own.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     menuBar()->setNativeMenuBar(false);
 
     mnu_file = menuBar()->addMenu(QStringLiteral("&File"));

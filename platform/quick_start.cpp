@@ -3,6 +3,7 @@
 #include "platform/pictures.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
@@ -65,6 +66,10 @@ FontConfigurationWarmUp::FontConfigurationWarmUp() : reader_([] { FcInit(); }) {
 
 FontConfigurationWarmUp::~FontConfigurationWarmUp() {
     reader_.join();
+}
+
+std::future<void> ListFontsInBackground() {
+    return std::async(std::launch::async, [] { QFontDatabase::families(); });
 }
 
 std::future<QImage> ReadPictureInBackground(const QString& name, qreal devicePixelRatio) {

@@ -22,6 +22,11 @@ class FontConfigurationWarmUp {
     std::thread reader_;
 };
 
+// Lists the desktop's fonts into Qt's font database on a second thread while the windows are
+// built; the first text laid out then finds them listed. Call after the application object
+// exists. The font database serves every thread, so nothing waits unless it must.
+std::future<void> ListFontsInBackground();
+
 // Starts decoding one of the program's pictures on a second thread; get() gives the image, or
 // throws the run-time error "Invalid picture" as LoadPicture would.
 std::future<QImage> ReadPictureInBackground(const QString& name, qreal devicePixelRatio);

@@ -15,6 +15,7 @@ namespace veltrane::shell {
 
 int RunProgram() {
     platform::InstallApplicationStyle();
+    const std::future<void> fonts = platform::ListFontsInBackground();
     ClockRandomSource random;
     Game game(random);
     QPointer<frm_board> board;

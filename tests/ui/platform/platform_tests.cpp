@@ -4,8 +4,11 @@
 #include "game/runtime_error.h"
 #include "platform/error_guard.h"
 #include "platform/message_box.h"
+#include "platform/pictures.h"
 #include "platform/window_sizing.h"
 
+#include <QDirIterator>
+#include <QImage>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -127,6 +130,45 @@ TEST(RealWindows, AToolWindowGetsTheTallerClientArea) {
     SizeWindow(&w, kSplash);
     w.show();
     EXPECT_EQ(w.size(), QSize(401, 405));
+}
+
+TEST(Pictures, EveryPictureReadsPixelForPixelAsQtsOwnReaderReadsIt) {
+    using veltrane::platform::PictureSize;
+    using veltrane::platform::ReadPicture;
+    int compared = 0;
+    for (QDirIterator it(QStringLiteral(":/pictures"), {QStringLiteral("*.png")}); it.hasNext();) {
+        const QString path = it.next();
+        QString name = QFileInfo(path).completeBaseName();
+        const bool doubleSize = name.endsWith(QStringLiteral("@2x"));
+        name.chop(doubleSize ? 3 : 0);
+        const qreal ratio = doubleSize ? 2.0 : 1.0;
+        const QImage ours = ReadPicture(name, ratio);
+        const QImage theirs = QImage(path).convertToFormat(ours.format());
+        ASSERT_FALSE(theirs.isNull()) << path.toStdString();
+        EXPECT_EQ(ours, theirs) << path.toStdString();
+        EXPECT_EQ(ours.devicePixelRatio(), ratio) << path.toStdString();
+        EXPECT_EQ(PictureSize(name, ratio), theirs.size() / ratio) << path.toStdString();
+        ++compared;
+    }
+    EXPECT_GT(compared, 100);
+}
+
+TEST(Pictures, TheHandPointsWithItsFingertipAtEverySizeAndAMissingPictureIsAnError) {
+    for (const qreal ratio : {1.0, 2.0}) {
+        const QCursor hand = veltrane::platform::HandCursor(ratio);
+        EXPECT_EQ(hand.hotSpot(), QPoint(12, 9)) << ratio;
+        EXPECT_EQ(hand.pixmap().deviceIndependentSize(), QSizeF(32, 32)) << ratio;
+    }
+    for (const qreal ratio : {1.0, 2.0}) {
+        try {
+            veltrane::platform::ReadPicture(QStringLiteral("no_such_picture"), ratio);
+            ADD_FAILURE() << "read a picture that is not there";
+        } catch (const veltrane::RuntimeError& error) {
+            EXPECT_EQ(error.number(), 481);
+        }
+        EXPECT_THROW(veltrane::platform::PictureSize(QStringLiteral("no_such_picture"), ratio),
+                     veltrane::RuntimeError);
+    }
 }
 
 TEST(MessageBox, HasTheTitleTheTextAndOnlyAnOkButtonWithoutIcons) {
