@@ -112,7 +112,12 @@ Sample startOnce(veltrane::e2e::XSession& x, MapWatcher& watcher, const QString&
     const Clock::time_point start = Clock::now();
     QProcess& process = x.launch(program);
     if (!watcher.waitForMap(start + std::chrono::seconds(20))) {
-        throw std::runtime_error("no window appeared within 20 s: " + program.toStdString());
+        const bool ended = process.state() == QProcess::NotRunning;
+        std::string what = "no window appeared within 20 s: " + program.toStdString();
+        what += ended ? ", which ended with status " + std::to_string(process.exitCode())
+                      : ", which is still running";
+        what += "; it said: " + process.readAllStandardError().toStdString();
+        throw std::runtime_error(what);
     }
     const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     const double cpu = cpuMilliseconds(process.processId());
