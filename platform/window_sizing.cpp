@@ -33,10 +33,10 @@ QScreen* screenOf(const QWidget* window) {
     return screen != nullptr ? screen : QGuiApplication::primaryScreen();
 }
 
-Placement placementFor(const QWidget* window, const WindowSpec& spec) {
+Placement placementFor(const QWidget* window, const WindowSpec& shape) {
     const QScreen* screen = screenOf(window);
     const QRect full = screen != nullptr ? screen->geometry() : QRect(0, 0, 0, 0);
-    return ComputePlacement(spec, DisplayDpiX(window), DisplayDpiY(window), full.width(),
+    return ComputePlacement(shape, DisplayDpiX(window), DisplayDpiY(window), full.width(),
                             full.height());
 }
 
@@ -56,10 +56,10 @@ int TwipsPerPixelRounded(double dpi) {
     return static_cast<int>(std::nearbyint(twipsPerPixel(dpi)));
 }
 
-Placement ComputePlacement(const WindowSpec& spec, double dpiX, double dpiY, int screenWidth,
+Placement ComputePlacement(const WindowSpec& shape, double dpiX, double dpiY, int screenWidth,
                            int screenHeight) {
-    const PixelRect rect = AdjustWindowRect(PixelRect{0, 0, spec.clientWidth, spec.clientHeight},
-                                            spec.menuAllowance);
+    const PixelRect rect = AdjustWindowRect(PixelRect{0, 0, shape.clientWidth, shape.clientHeight},
+                                            shape.menuAllowance);
     // One pixel more than the adjusted rectangle's own width and height.
     const std::int32_t outerWidth = checkedAdd(checkedAdd(rect.right, -std::int64_t{rect.left}), 1);
     const std::int32_t outerHeight =
@@ -82,10 +82,10 @@ Placement ComputePlacement(const WindowSpec& spec, double dpiX, double dpiY, int
 
     // The window's own frame kind decides how much of the outer size is client area: the
     // tool windows' small title bar leaves them taller inside than the rule assumed.
-    const int caption = spec.frame == FrameKind::ToolWindow ? kSmallCaption : kCaption;
+    const int caption = shape.frame == FrameKind::ToolWindow ? kSmallCaption : kCaption;
     p.clientWidth = p.outerWidth - 2 * kBorder;
     p.clientHeight = p.outerHeight - 2 * kBorder - caption;
-    if (spec.menuAllowance && spec.frame == FrameKind::FixedSingle) {
+    if (shape.menuAllowance && shape.frame == FrameKind::FixedSingle) {
         // A window with a real menu bar: the client area lies below it.
         p.clientHeight -= kMenuBar;
     }
@@ -102,8 +102,8 @@ double DisplayDpiY(const QWidget* window) {
     return screen != nullptr ? screen->logicalDotsPerInchY() * screen->devicePixelRatio() : 0.0;
 }
 
-void SizeWindow(QWidget* window, const WindowSpec& spec) {
-    const Placement p = placementFor(window, spec);
+void SizeWindow(QWidget* window, const WindowSpec& shape) {
+    const Placement p = placementFor(window, shape);
     auto* main = qobject_cast<QMainWindow*>(window);
     if (main != nullptr && main->centralWidget() != nullptr) {
         // The client area lies below the window's own menu bar, whatever height the style
@@ -117,8 +117,8 @@ void SizeWindow(QWidget* window, const WindowSpec& spec) {
     window->setFixedSize(p.clientWidth, p.clientHeight);
 }
 
-void CentreWindow(QWidget* window, const WindowSpec& spec) {
-    const Placement p = placementFor(window, spec);
+void CentreWindow(QWidget* window, const WindowSpec& shape) {
+    const Placement p = placementFor(window, shape);
     // move() places the outer frame's top-left corner for a top-level window.
     window->move(p.left, p.top);
 }

@@ -52,7 +52,7 @@ struct Placement {
 
 // The whole rule for one window: dpiX/dpiY are the display's logical pixels per inch, the
 // screen size is in pixels. A zero resolution is the run-time error "Division by zero".
-Placement ComputePlacement(const WindowSpec& spec, double dpiX, double dpiY, int screenWidth,
+Placement ComputePlacement(const WindowSpec& shape, double dpiX, double dpiY, int screenWidth,
                            int screenHeight);
 
 // Twips to whole pixels, as the window system places windows: nearest, halves to even.
@@ -69,8 +69,8 @@ double DisplayDpiY(const QWidget* window);
 // Applies the size part of the rule: the window gets the fixed client size its frame kind
 // leaves inside the computed outer size. For a main window with a menu bar that is the
 // central widget's size, below the menu bar.
-void SizeWindow(QWidget* window, const WindowSpec& spec);
+void SizeWindow(QWidget* window, const WindowSpec& shape);
 // Applies the centring part: the outer rectangle centred on the screen's full geometry.
-void CentreWindow(QWidget* window, const WindowSpec& spec);
+void CentreWindow(QWidget* window, const WindowSpec& shape);
 
 } // namespace veltrane::platform
