@@ -26,7 +26,7 @@ template <typename Handler> void Guarded(Handler&& handler) noexcept {
 // The application object: every event Qt delivers passes through the guard as well, so an
 // error from a handler that was not wrapped by hand still ends the program cleanly.
 class GuardedApplication : public QApplication {
-public:
+  public:
     GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
     bool notify(QObject* receiver, QEvent* event) override;
 };

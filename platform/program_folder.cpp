@@ -4,6 +4,8 @@
 
 namespace veltrane::platform {
 
-QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
+QString ProgramFolder() {
+    return QCoreApplication::applicationDirPath();
+}
 
 } // namespace veltrane::platform
