@@ -161,7 +161,9 @@ void show(std::ostream& out, const Game& game, long wins) {
     out << text.str();
 }
 
-class Replay {
+} // namespace
+
+class ReplaySession::Replay {
   public:
     Replay()
         : random_(std::make_unique<SequenceRandomSource>(std::vector<float>{0.0f})),
@@ -211,6 +213,9 @@ class Replay {
         }
     }
 
+    const Game& game() const { return game_; }
+    long wins() const { return wins_; }
+
   private:
     static void expectArguments(std::string_view command, std::size_t given, std::size_t wanted) {
         if (given < wanted) {
@@ -234,10 +239,24 @@ class Replay {
     Game game_;
 };
 
-} // namespace
+ReplaySession::ReplaySession() : replay_(std::make_unique<Replay>()) {}
+ReplaySession::~ReplaySession() = default;
+
+const Game& ReplaySession::game() const {
+    return replay_->game();
+}
+
+long ReplaySession::wins() const {
+    return replay_->wins();
+}
 
 int runReplayScript(std::istream& in, std::ostream& out, std::ostream& err) {
-    Replay replay;
+    ReplaySession session;
+    return session.run(in, out, err);
+}
+
+int ReplaySession::run(std::istream& in, std::ostream& out, std::ostream& err) {
+    Replay& replay = *replay_;
     std::string line;
     long lineNumber = 0;
     while (std::getline(in, line)) {
