@@ -1,6 +1,7 @@
 // The real program on a virtual X server with a window manager, driven by real input and
 // checked on the screen's own pixels.
 
+#include "picture_compare.h"
 #include "x_session.h"
 
 #include <QDeadlineTimer>
@@ -8,7 +9,6 @@
 #include <QThread>
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 using veltrane::e2e::WindowId;
@@ -62,24 +62,6 @@ std::vector<QImage> cardFaces() {
         faces.push_back(onWhite);
     }
     return faces;
-}
-
-// Equal but for a rounding step in blending.
-bool samePicture(const QImage& a, const QImage& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            if (std::abs(qRed(p) - qRed(q)) > 2 || std::abs(qGreen(p) - qGreen(q)) > 2 ||
-                std::abs(qBlue(p) - qBlue(q)) > 2) {
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 bool allWhite(const QImage& image) {
@@ -143,8 +125,9 @@ TEST(BoardOnX, DealsByKeyboardShowsTheCardsAndFramesAClickedCard) {
     x.keys(*board, {QStringLiteral("alt+f"), QStringLiteral("d")});
     const std::vector<QImage> faces = cardFaces();
     const auto isCard = [&faces](const QImage& place) {
-        return std::any_of(faces.begin(), faces.end(),
-                           [&place](const QImage& face) { return samePicture(face, place); });
+        return std::any_of(faces.begin(), faces.end(), [&place](const QImage& face) {
+            return veltrane::test::LookTheSame(face, place);
+        });
     };
     const QImage dealt = screenWhen(x, [&](const QImage& s) {
         for (std::size_t i = 0; i < kSlots.size(); ++i) {
