@@ -140,9 +140,6 @@ void frm_board::createMenus() {
     connect(mnu_exit, &QAction::triggered, this, [this] { mnu_exit_Click(); });
     connect(mnu_rules, &QAction::triggered, this, [this] { mnu_rules_Click(); });
     connect(mnu_about, &QAction::triggered, this, [this] { mnu_about_Click(); });
-
-    mnu_rules->setEnabled(true);
-    mnu_about->setEnabled(true);
 }
 
 void frm_board::createPlaces() {

@@ -205,7 +205,7 @@ void frm_help::showPage(Int16 topic) {
 
 void frm_help::DisplayHelp(const QString& AFile) {
     const veltrane::help::HelpFileText read =
-        ReadHelpFile(platform::ProgramFolder() + QLatin1Char('/') + AFile);
+        veltrane::help::ReadHelpFile(platform::ProgramFolder() + QLatin1Char('/') + AFile);
     helpText_ = read.text;
     // CR LF is the line break of the help files; the text box breaks lines at LF.
     QString shown = read.text;
@@ -217,10 +217,6 @@ void frm_help::DisplayHelp(const QString& AFile) {
         // The page stays empty and the window stays open: a bad help file must not end the game.
         platform::MsgBox(QStringLiteral("Cannot read %1: %2").arg(AFile, read.error));
     }
-}
-
-veltrane::help::HelpFileText frm_help::ReadHelpFile(const QString& path) {
-    return veltrane::help::ReadHelpFile(path);
 }
 
 void frm_help::lbl_url_Click() {
