@@ -5,6 +5,7 @@
 #include "game/cards.h"
 #include "game/random_source.h"
 #include "platform/program_folder.h"
+#include "qt_test_support.h"
 #include "shell/frm_win.h"
 #include "shell_test_support.h"
 
@@ -82,7 +83,7 @@ class PlayedBoard : public ::testing::Test {
     };
 
     void answerWinDialog() {
-        shell_tests::WhenModalAppears([this](QWidget* modal) {
+        test_support::WhenModalAppears([this](QWidget* modal) {
             auto* dialog = qobject_cast<frm_win*>(modal);
             ASSERT_NE(dialog, nullptr);
             ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
