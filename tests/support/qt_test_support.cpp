@@ -8,7 +8,6 @@
 #include <QScreen>
 #include <QWidget>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
@@ -106,26 +105,6 @@ QPoint CentredPosition(const expected::Window& window, const QWidget* widget) {
         return {};
     }
     return {at->left, at->top};
-}
-
-bool SamePicture(const QImage& a, const QImage& b, int tolerance) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    const QImage left = a.convertToFormat(QImage::Format_RGB32);
-    const QImage right = b.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < left.height(); ++y) {
-        for (int x = 0; x < left.width(); ++x) {
-            const QRgb p = left.pixel(x, y);
-            const QRgb q = right.pixel(x, y);
-            if (std::abs(qRed(p) - qRed(q)) > tolerance ||
-                std::abs(qGreen(p) - qGreen(q)) > tolerance ||
-                std::abs(qBlue(p) - qBlue(q)) > tolerance) {
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 QImage OnWhite(const QImage& picture) {

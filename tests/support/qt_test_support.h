@@ -68,10 +68,6 @@ RunChildIfAsked(int argc, char** argv,
 // table does not know fails the test.
 QPoint CentredPosition(const expected::Window& window, const QWidget* widget);
 
-// Two pictures of the same size whose pixels differ in no colour channel by more than the
-// tolerance: what smoothing, blending and colour conversion may change in a drawn picture.
-bool SamePicture(const QImage& a, const QImage& b, int tolerance = 2);
-
 // The picture as it shows on a white window: its transparent parts white.
 QImage OnWhite(const QImage& picture);
 
