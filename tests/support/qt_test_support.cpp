@@ -17,6 +17,15 @@ namespace {
 
 constexpr int kPollMs = 5;
 
+QtMessageHandler qtReports = nullptr;
+
+void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("This plugin does not support"))) {
+        return;
+    }
+    qtReports(type, context, message);
+}
+
 QWidget* shownModal() {
     QWidget* modal = QApplication::activeModalWidget();
     return modal != nullptr && modal->isVisible() ? modal : nullptr;
@@ -94,6 +103,12 @@ RunChildIfAsked(int argc, char** argv,
         }
     }
     return std::nullopt;
+}
+
+void QuietOffscreenReports() {
+    if (qtReports == nullptr) {
+        qtReports = qInstallMessageHandler(quietOffscreen);
+    }
 }
 
 QPoint CentredPosition(const expected::Window& window, const QWidget* widget) {

@@ -64,6 +64,11 @@ std::optional<int>
 RunChildIfAsked(int argc, char** argv,
                 std::initializer_list<std::pair<const char*, ChildMain>> children);
 
+// Keeps the offscreen platform's reports of the window operations it cannot perform ("This
+// plugin does not support raise()") off the terminal: they say nothing about the game.
+// Everything else is passed on.
+void QuietOffscreenReports();
+
 // Where the window must stand on its screen, from the table worked out by hand. A screen the
 // table does not know fails the test.
 QPoint CentredPosition(const expected::Window& window, const QWidget* widget);

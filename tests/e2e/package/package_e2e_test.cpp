@@ -3,8 +3,8 @@
 // nothing of it left behind. The package is removed again even when a check fails half-way.
 // Installing needs root and a free package database; without them the test is skipped.
 
+#include "game_on_x.h"
 #include "help/help_file.h"
-#include "x_session.h"
 
 #include <QClipboard>
 #include <QDeadlineTimer>
@@ -171,11 +171,11 @@ TEST(Package, InstallsStartsShowsTheInstalledRulesAndPurgesWithoutATrace) {
         const QRect splashClient = x.clientGeometry(*splash);
         EXPECT_EQ(splashClient.size(), QSize(401, 405)) << "the first window is not the splash";
 
-        x.click(splashClient.x() + 204, splashClient.y() + 380);
-        const auto board = x.waitForWindow(QStringLiteral("^Veltrane Solitaire$"));
+        veltrane::e2e::ClickIn(x, *splash, veltrane::e2e::kEnterHere);
+        const auto board = x.waitForWindow(veltrane::e2e::kBoardTitle);
         ASSERT_TRUE(board) << "ENTER HERE did not open the board";
         x.keys(*board, {QStringLiteral("alt+h"), QStringLiteral("r")});
-        const auto help = x.waitForWindow(QStringLiteral("^Veltrane - Help$"));
+        const auto help = x.waitForWindow(veltrane::e2e::kHelpTitle);
         ASSERT_TRUE(help) << "Help > Rules opened no help window";
 
         const QString shown = copiedText(x, *help);
