@@ -20,3 +20,11 @@ target_compile_definitions(command_line_tests PRIVATE VELTRANE_EXECUTABLE="$<TAR
 add_dependencies(command_line_tests veltrane)
 add_test(NAME command_line_tests COMMAND command_line_tests)
 set_tests_properties(command_line_tests PROPERTIES LABELS e2e TIMEOUT 120)
+
+# The program on a headless Wayland compositor, alone and beside an X server.
+add_executable(wayland_e2e_tests ${CMAKE_CURRENT_LIST_DIR}/shell/wayland_e2e_tests.cpp)
+target_link_libraries(wayland_e2e_tests PRIVATE veltrane_e2e_support GTest::gtest_main)
+target_compile_definitions(wayland_e2e_tests PRIVATE VELTRANE_EXECUTABLE="$<TARGET_FILE:veltrane>")
+add_dependencies(wayland_e2e_tests veltrane)
+add_test(NAME wayland_e2e_tests COMMAND wayland_e2e_tests)
+set_tests_properties(wayland_e2e_tests PROPERTIES LABELS e2e TIMEOUT 180)
