@@ -13,6 +13,12 @@ add_test(NAME package_deb COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY
          WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 set_tests_properties(package_deb PROPERTIES LABELS e2e FIXTURES_SETUP veltrane_deb TIMEOUT 300)
 
+# Debian's checker: no error and no warning.
+add_test(NAME package_lintian
+         COMMAND ${CMAKE_COMMAND} -DPACKAGE_DIR=${CMAKE_BINARY_DIR}/packages -DVERSION=${PROJECT_VERSION}
+                 -P ${CMAKE_CURRENT_SOURCE_DIR}/package/lintian.cmake)
+set_tests_properties(package_lintian PROPERTIES LABELS e2e FIXTURES_REQUIRED veltrane_deb TIMEOUT 300)
+
 if(NOT TARGET veltrane_e2e_support)
   add_subdirectory(${CMAKE_CURRENT_LIST_DIR}/support ${CMAKE_CURRENT_BINARY_DIR}/support)
 endif()
