@@ -19,11 +19,7 @@ add_test(NAME package_lintian
                  -P ${CMAKE_CURRENT_SOURCE_DIR}/package/lintian.cmake)
 set_tests_properties(package_lintian PROPERTIES LABELS e2e FIXTURES_REQUIRED veltrane_deb TIMEOUT 300)
 
-if(NOT TARGET veltrane_e2e_support)
-  add_subdirectory(${CMAKE_CURRENT_LIST_DIR}/support ${CMAKE_CURRENT_BINARY_DIR}/support)
-endif()
 add_executable(package_e2e_tests ${CMAKE_CURRENT_LIST_DIR}/package/package_e2e_test.cpp)
-target_include_directories(package_e2e_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(package_e2e_tests PRIVATE veltrane_e2e_support veltrane_help Qt6::Gui
                                                 GTest::gtest_main)
 target_compile_definitions(package_e2e_tests PRIVATE VELTRANE_VERSION="${PROJECT_VERSION}"
