@@ -1,7 +1,9 @@
 #include "board/frm_board.h"
 
+#include "board/place_accessible.h"
 #include "board/place_description.h"
 #include "help/frm_help.h"
+#include "platform/accessibility.h"
 #include "platform/error_guard.h"
 #include "platform/window_sizing.h"
 
@@ -140,6 +142,10 @@ void frm_board::createMenus() {
     connect(mnu_exit, &QAction::triggered, this, [this] { mnu_exit_Click(); });
     connect(mnu_rules, &QAction::triggered, this, [this] { mnu_rules_Click(); });
     connect(mnu_about, &QAction::triggered, this, [this] { mnu_about_Click(); });
+    // Rules and About open a modal window and wait for it; an assistive technology must not.
+    for (QAction* item : {mnu_deal, mnu_exit, mnu_rules, mnu_about}) {
+        veltrane::platform::MakePressLater(item);
+    }
 
     mnu_rules->setEnabled(true);
     mnu_about->setEnabled(true);
@@ -161,22 +167,26 @@ void frm_board::createPlaces() {
     };
     for (int i = 1; i <= 4; ++i) {
         auto* place = make(QStringLiteral("img_ace_%1").arg(i));
-        place->setAccessibleName(QStringLiteral("Foundation %1").arg(i));
+        veltrane::board::MakePlaceAccessible(place, false);
+        place->setAccessibleName(veltrane::board::FoundationName(i));
         connect(place, &BoardPlace::clicked, this,
                 [this, i] { img_ace_Click(static_cast<Int16>(i)); });
         img_ace_.at(static_cast<std::size_t>(i - 1)) = place;
     }
     for (int i = 5; i <= 20; ++i) {
         auto* place = make(QStringLiteral("img_cards_%1").arg(i));
-        place->setAccessibleName(QStringLiteral("Tableau slot %1").arg(i));
+        veltrane::board::MakePlaceAccessible(place, true);
+        place->setAccessibleName(veltrane::board::SlotName(i));
         connect(place, &BoardPlace::clicked, this,
                 [this, i] { img_cards_Click(static_cast<Int16>(i)); });
         img_cards_.at(static_cast<std::size_t>(i - 5)) = place;
     }
     img_deck_ = make(QStringLiteral("img_deck"));
+    veltrane::board::MakePlaceAccessible(img_deck_, false);
     img_deck_->setAccessibleName(QStringLiteral("Stock"));
     connect(img_deck_, &BoardPlace::clicked, this, [this] { img_deck_Click(); });
     img_dealt_ = make(QStringLiteral("img_dealt"));
+    veltrane::board::MakePlaceAccessible(img_dealt_, true);
     img_dealt_->setAccessibleName(QStringLiteral("Waste"));
     connect(img_dealt_, &BoardPlace::clicked, this, [this] { img_dealt_Click(); });
 }
@@ -226,21 +236,22 @@ void frm_board::Refresh() {
     describePlaces();
 }
 
+// Only a description that changed is told to the assistive technology.
 void frm_board::describePlaces() {
     using veltrane::board::DescribePicture;
+    using veltrane::platform::SetDescription;
     const veltrane::BoardModel& model = game_.board();
     const veltrane::GameState& state = game_.state();
     for (int i = 1; i <= 4; ++i) {
-        img_ace(static_cast<Int16>(i))->setAccessibleDescription(DescribePicture(model.img_ace(i)));
+        SetDescription(img_ace(static_cast<Int16>(i)), DescribePicture(model.img_ace(i)));
     }
     for (int i = 5; i <= 20; ++i) {
-        img_cards(static_cast<Int16>(i))
-            ->setAccessibleDescription(DescribePicture(model.img_cards(i)));
+        SetDescription(img_cards(static_cast<Int16>(i)), DescribePicture(model.img_cards(i)));
     }
     const long left = long{state.DeckEnd} - long{state.DeckPos};
-    img_deck_->setAccessibleDescription(
-        veltrane::board::DescribeStock(model.img_deck, static_cast<Int16>(left > 0 ? left : 0)));
-    img_dealt_->setAccessibleDescription(DescribePicture(model.img_dealt));
+    SetDescription(img_deck_, veltrane::board::DescribeStock(
+                                  model.img_deck, static_cast<Int16>(left > 0 ? left : 0)));
+    SetDescription(img_dealt_, DescribePicture(model.img_dealt));
 }
 
 BoardPlace* frm_board::img_cards(Int16 Index) const {

@@ -1,5 +1,6 @@
 #include "shell/frm_win.h"
 
+#include "platform/accessibility.h"
 #include "platform/error_guard.h"
 #include "platform/message_box.h"
 #include "platform/pictures.h"
@@ -29,6 +30,9 @@ frm_win::frm_win() {
     setPalette(white);
     setAutoFillBackground(true);
 
+    // The picture's words, for a player who cannot see them.
+    veltrane::platform::AddPictureText(this, QRect(150, 10, 150, 72), QAccessible::StaticText,
+                                       QStringLiteral("Well Done!"));
     btn_OK = new QPushButton(QStringLiteral("OK"), this);
     btn_OK->setObjectName(QStringLiteral("btn_OK"));
     btn_OK->setDefault(true);

@@ -8,6 +8,7 @@
 #include "platform/error_guard.h"
 #include "platform/window_sizing.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -50,6 +51,11 @@ const std::array<Spot, 16> kSlots = {{{4, 2},
                                       {394, 358},
                                       {544, 358}}};
 const std::array<Spot, 4> kFoundations = {{{80, 57}, {469, 57}, {80, 312}, {469, 312}}};
+
+// What a screen reader reads as a place's description.
+QString Spoken(QWidget* place) {
+    return QAccessible::queryAccessibleInterface(place)->text(QAccessible::Description);
+}
 
 // A loaded, shown board over a seeded game.
 class Board : public ::testing::Test {
@@ -198,7 +204,7 @@ TEST_F(Board, ClicksReachTheirPlaceAndTheFrameAppearsAndGoes) {
         click(slot);
         EXPECT_TRUE(slot->framed()) << i;
         EXPECT_EQ(game_.state().CardPicked, 1);
-        EXPECT_TRUE(slot->accessibleDescription().endsWith(QStringLiteral(", selected")));
+        EXPECT_TRUE(Spoken(slot).endsWith(QStringLiteral(", selected")));
         // The two pixels beyond the load width belong to the card.
         click(slot, QPoint(71, 50));
         EXPECT_FALSE(slot->framed()) << i;
@@ -235,8 +241,8 @@ TEST_F(Board, AClickOnAFoundationMovesThePickedCardOntoIt) {
     EXPECT_EQ(board_.img_ace(foundation)->picture(), Picture::card(card));
     EXPECT_TRUE(board_.img_cards(*two)->picture().isEmptySlotMark());
     EXPECT_FALSE(board_.img_cards(*two)->framed());
-    EXPECT_EQ(board_.img_ace(foundation)->accessibleDescription(), board::CardName(card));
-    EXPECT_EQ(board_.img_cards(*two)->accessibleDescription(), QStringLiteral("empty"));
+    EXPECT_EQ(Spoken(board_.img_ace(foundation)), board::CardName(card));
+    EXPECT_TRUE(Spoken(board_.img_cards(*two)).startsWith(QStringLiteral("empty ")));
 }
 
 TEST_F(Board, ADoubleClickDeliversOneClick) {
@@ -260,15 +266,13 @@ TEST_F(Board, APressThatEndsOutsideThePlaceIsNoClick) {
 }
 
 TEST_F(Board, DescribesThePlacesForScreenReaders) {
-    EXPECT_EQ(board_.img_cards(7)->accessibleName(), QStringLiteral("Tableau slot 7"));
-    EXPECT_EQ(board_.img_ace(1)->accessibleName(), QStringLiteral("Foundation 1"));
-    EXPECT_EQ(board_.img_ace(1)->accessibleDescription(), QStringLiteral("ace of spades"));
-    EXPECT_EQ(board_.img_deck()->accessibleDescription(), QStringLiteral("32 cards"));
-    EXPECT_EQ(board_.img_dealt()->accessibleDescription(), QStringLiteral("empty"));
+    EXPECT_EQ(Spoken(board_.img_ace(1)), QStringLiteral("ace of spades"));
+    EXPECT_EQ(Spoken(board_.img_deck()), QStringLiteral("32 cards"));
+    EXPECT_EQ(Spoken(board_.img_dealt()), QStringLiteral("empty"));
     board_.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger();
     click(board_.img_deck());
-    EXPECT_EQ(board_.img_deck()->accessibleDescription(), QStringLiteral("31 cards"));
-    EXPECT_EQ(board_.img_dealt()->accessibleDescription(), board::CardName(game_.state().Deck(21)));
+    EXPECT_EQ(Spoken(board_.img_deck()), QStringLiteral("31 cards"));
+    EXPECT_EQ(Spoken(board_.img_dealt()), board::CardName(game_.state().Deck(21)));
     EXPECT_EQ(board::CardName(46), QStringLiteral("seven of hearts"));
     EXPECT_EQ(board::CardName(27), QStringLiteral("ace of clubs"));
 }
