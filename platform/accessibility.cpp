@@ -40,6 +40,12 @@ class PressLater final : public QObject {
     using QObject::QObject;
 };
 
+// The mark on a window made from a plain widget.
+class WindowMark final : public QObject {
+  public:
+    using QObject::QObject;
+};
+
 // A widget over a picture that only carries the picture's words.
 class PictureText final : public QWidget {
   public:
@@ -243,6 +249,9 @@ QAccessibleInterface* Factory(const QString& /*className*/, QObject* object) {
     if (const auto* pressable = HelperOf<Pressable>(widget)) {
         return new PressableAccessible(widget, pressable);
     }
+    if (HelperOf<WindowMark>(widget) != nullptr) {
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    }
     return nullptr;
 }
 
@@ -351,6 +360,16 @@ void NotifySelectedChanged(QWidget* widget) {
     QAccessibleEvent selectionEvent(widget, selected ? QAccessible::SelectionAdd
                                                      : QAccessible::SelectionRemove);
     QAccessible::updateAccessibility(&selectionEvent);
+}
+
+void MakeWindowAccessible(QWidget* window) {
+    InstallAccessibility();
+    new WindowMark(window);
+    // One made before (a window tells its title as it gets it) goes, as in MakePressable.
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(window);
+    if (made != nullptr && made->role() != QAccessible::Window) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
 }
 
 QWidget* AddPictureText(QWidget* parent, const QRect& where, QAccessible::Role role,

@@ -45,6 +45,10 @@ void SetDescription(QWidget* widget, const QString& description);
 // Tells the assistive technology that the widget's selection mark came or went.
 void NotifySelectedChanged(QWidget* widget);
 
+// A window made from a plain widget (the splash) is a window to a screen reader, which would
+// otherwise take it for a layout filler and pass over it. Call it before the window is shown.
+void MakeWindowAccessible(QWidget* window);
+
 // A text that a picture shows, laid over the picture where the words are drawn: read by an
 // assistive technology, invisible, and not in the way of the mouse.
 QWidget* AddPictureText(QWidget* parent, const QRect& where, QAccessible::Role role,

@@ -52,6 +52,7 @@ frm_splash::frm_splash(veltrane::Game& game) : game_(game) {
     lbl_splash = new QLabel(this);
     lbl_splash->setObjectName(QStringLiteral("lbl_splash"));
     lbl_splash->hide();
+    veltrane::platform::MakeWindowAccessible(this);
     veltrane::platform::AddPictureText(
         this, QRect(0, 0, 400, 372), QAccessible::Graphic,
         QStringLiteral("Veltrane Solitaire, in a bronze picture frame with a heart, a club, a "
