@@ -9,8 +9,11 @@ namespace veltrane::e2e {
 namespace {
 
 Node Own(AtspiAccessible* accessible) {
-    return accessible != nullptr ? Node(accessible, [](AtspiAccessible* a) { g_object_unref(a); })
-                                 : Node();
+    return accessible != nullptr ? Node(accessible, [](void* a) { g_object_unref(a); }) : Node();
+}
+
+AtspiAccessible* Of(const Node& node) {
+    return static_cast<AtspiAccessible*>(node.get());
 }
 
 // Takes a string the library hands over, and any error with it.
@@ -24,7 +27,7 @@ std::string Take(gchar* text, GError* error) {
 }
 
 bool Has(const Node& node, AtspiStateType state) {
-    AtspiStateSet* states = atspi_accessible_get_state_set(node.get());
+    AtspiStateSet* states = atspi_accessible_get_state_set(Of(node));
     const bool has = states != nullptr && atspi_state_set_contains(states, state);
     if (states != nullptr) {
         g_object_unref(states);
@@ -103,13 +106,12 @@ std::optional<Node> ScreenReader::waitForApplication(long pid, int timeoutMs) {
     waitUntil(
         [&] {
             const Node desktop = Own(atspi_get_desktop(0));
-            const gint count = atspi_accessible_get_child_count(desktop.get(), nullptr);
+            const gint count = atspi_accessible_get_child_count(Of(desktop), nullptr);
             for (gint i = 0; i < count && !found; ++i) {
-                const Node app =
-                    Own(atspi_accessible_get_child_at_index(desktop.get(), i, nullptr));
-                if (app && atspi_accessible_get_process_id(app.get(), nullptr) == pid) {
+                const Node app = Own(atspi_accessible_get_child_at_index(Of(desktop), i, nullptr));
+                if (app && atspi_accessible_get_process_id(Of(app), nullptr) == pid) {
                     // Every read asks the application, so what it says is never stale.
-                    atspi_accessible_set_cache_mask(app.get(), ATSPI_CACHE_NONE);
+                    atspi_accessible_set_cache_mask(Of(app), ATSPI_CACHE_NONE);
                     found = app;
                 }
             }
@@ -127,9 +129,9 @@ void Collect(ScreenReader& reader, const Node& node, const std::string& role,
     if (depth > 20 || (firstOnly && !into.empty())) {
         return;
     }
-    const gint count = atspi_accessible_get_child_count(node.get(), nullptr);
+    const gint count = atspi_accessible_get_child_count(Of(node), nullptr);
     for (gint i = 0; i < count; ++i) {
-        const Node child = Own(atspi_accessible_get_child_at_index(node.get(), i, nullptr));
+        const Node child = Own(atspi_accessible_get_child_at_index(Of(node), i, nullptr));
         if (!child) {
             continue;
         }
@@ -173,25 +175,25 @@ std::vector<Node> ScreenReader::all(const Node& root, const std::string& role) {
 
 std::string ScreenReader::name(const Node& node) {
     GError* error = nullptr;
-    gchar* text = atspi_accessible_get_name(node.get(), &error);
+    gchar* text = atspi_accessible_get_name(Of(node), &error);
     return Take(text, error);
 }
 
 std::string ScreenReader::description(const Node& node) {
     GError* error = nullptr;
-    gchar* text = atspi_accessible_get_description(node.get(), &error);
+    gchar* text = atspi_accessible_get_description(Of(node), &error);
     return Take(text, error);
 }
 
 std::string ScreenReader::role(const Node& node) {
     GError* error = nullptr;
-    gchar* text = atspi_accessible_get_role_name(node.get(), &error);
+    gchar* text = atspi_accessible_get_role_name(Of(node), &error);
     return Take(text, error);
 }
 
 std::vector<std::string> ScreenReader::actions(const Node& node) {
     std::vector<std::string> names;
-    AtspiAction* action = atspi_accessible_get_action_iface(node.get());
+    AtspiAction* action = atspi_accessible_get_action_iface(Of(node));
     if (action == nullptr) {
         return names;
     }
@@ -214,7 +216,7 @@ bool ScreenReader::showing(const Node& node) {
 
 Extents ScreenReader::extents(const Node& node) {
     Extents extents;
-    AtspiComponent* component = atspi_accessible_get_component_iface(node.get());
+    AtspiComponent* component = atspi_accessible_get_component_iface(Of(node));
     if (component == nullptr) {
         return extents;
     }
@@ -233,7 +235,7 @@ bool ScreenReader::press(const Node& node) {
         if (names[i] != "Press") {
             continue;
         }
-        AtspiAction* action = atspi_accessible_get_action_iface(node.get());
+        AtspiAction* action = atspi_accessible_get_action_iface(Of(node));
         GError* error = nullptr;
         const gboolean done = atspi_action_do_action(action, static_cast<gint>(i), &error);
         g_object_unref(action);

@@ -16,12 +16,10 @@
 #include <string>
 #include <vector>
 
-struct _AtspiAccessible;
-
 namespace veltrane::e2e {
 
-// One accessible object of the application.
-using Node = std::shared_ptr<_AtspiAccessible>;
+// One accessible object of the application (the library's object, held by reference).
+using Node = std::shared_ptr<void>;
 
 struct Told {
     std::string type;   // "object:property-change:accessible-description", ...
