@@ -5,17 +5,12 @@
 #include "help/frm_help.h"
 #include "platform/accessibility.h"
 #include "platform/error_guard.h"
-#include "platform/window_sizing.h"
+#include "platform/window_setup.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QIcon>
-#include <QIconEngine>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPalette>
-#include <algorithm>
 
 using veltrane::Int16;
 using veltrane::board::BoardPlace;
@@ -31,84 +26,37 @@ struct Position {
 };
 
 // Each corner holds a slot group of four around its foundation; stock and waste sit between.
-constexpr std::array<Position, 16> kSlotPositions = {{{4, 2},
-                                                      {155, 2},
-                                                      {4, 107},
-                                                      {155, 107},
-                                                      {394, 2},
-                                                      {544, 2},
-                                                      {394, 107},
-                                                      {544, 107},
-                                                      {4, 255},
-                                                      {155, 255},
-                                                      {4, 358},
-                                                      {155, 358},
-                                                      {394, 255},
-                                                      {544, 255},
-                                                      {394, 358},
-                                                      {544, 358}}};
+// The slots stand in four columns and four rows; a group takes two of each.
+constexpr std::array<int, 4> kSlotColumns = {4, 155, 394, 544};
+constexpr std::array<int, 4> kSlotRows = {2, 107, 255, 358};
+
+// Slot 5 + i: groups top left, top right, bottom left, bottom right, each filled left to
+// right, then top to bottom.
+constexpr Position slotPosition(std::size_t i) {
+    const std::size_t group = i / 4;
+    const std::size_t column = (group % 2) * 2 + i % 2;
+    const std::size_t row = (group / 2) * 2 + (i % 4) / 2;
+    return {kSlotColumns.at(column), kSlotRows.at(row)};
+}
 constexpr std::array<Position, 4> kFoundationPositions = {
     {{80, 57}, {469, 57}, {80, 312}, {469, 312}}};
 constexpr Position kStockPosition{236, 180};
 constexpr Position kWastePosition{312, 180};
 
+// Gives a menu or menu item the name the board's code and its tests know it by.
+template <typename Object> Object* named(Object* object, const char* name) {
+    object->setObjectName(QLatin1String(name));
+    return object;
+}
+
 constexpr int kLoadWidth = 70;
 constexpr int kLoadHeight = 100;
 
-// The red diamond in the sizes drawn for it. A size is decoded when the desktop first asks for
-// it, which is when the board is first shown, not while the splash is on its way to the screen.
-class RedDiamondIconEngine final : public QIconEngine {
-  public:
-    QIconEngine* clone() const override { return new RedDiamondIconEngine(*this); }
-
-    QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-        QList<QSize> sizes;
-        for (const int side : kSides) {
-            sizes.append(QSize(side, side));
-        }
-        return sizes;
-    }
-
-    // The smallest drawing that covers the size, made smaller if it does not fit; never
-    // enlarged beyond the largest drawing.
-    QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-        std::size_t best = kSides.size() - 1;
-        for (std::size_t i = 0; i < kSides.size(); ++i) {
-            if (kSides.at(i) >= std::max(size.width(), size.height())) {
-                best = i;
-                break;
-            }
-        }
-        QPixmap& drawn = drawn_.at(best);
-        if (drawn.isNull()) {
-            drawn = QPixmap(QStringLiteral(":/pictures/icon_%1.png").arg(kSides.at(best)), "png");
-        }
-        if (drawn.width() > size.width() || drawn.height() > size.height()) {
-            return drawn.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        }
-        return drawn;
-    }
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
-               QIcon::State state) override {
-        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
-    }
-
-  private:
-    static constexpr std::array<int, 5> kSides{32, 48, 64, 128, 256};
-    std::array<QPixmap, 5> drawn_;
-};
-
 } // namespace
 
-frm_board::frm_board(veltrane::Game& game, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                              Qt::MSWindowsFixedSizeDialogHint),
-      game_(game) {
+frm_board::frm_board(veltrane::Game& game, QWidget* parent) : QMainWindow(parent), game_(game) {
     setObjectName(QStringLiteral("frm_board"));
     setWindowTitle(QStringLiteral("Veltrane Solitaire"));
-    setWindowIcon(QIcon(new RedDiamondIconEngine));
     createMenus();
     createPlaces();
 }
@@ -120,23 +68,15 @@ void frm_board::createMenus() {
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     menuBar()->setNativeMenuBar(false);
 
-    mnu_file = menuBar()->addMenu(QStringLiteral("&File"));
-    mnu_file->setObjectName(QStringLiteral("mnu_file"));
-    mnu_deal = mnu_file->addAction(QStringLiteral("&Deal"));
-    mnu_deal->setObjectName(QStringLiteral("mnu_deal"));
-    mnu_sep_1 = mnu_file->addSeparator();
-    mnu_sep_1->setObjectName(QStringLiteral("mnu_sep_1"));
-    mnu_exit = mnu_file->addAction(QStringLiteral("&Exit"));
-    mnu_exit->setObjectName(QStringLiteral("mnu_exit"));
+    mnu_file = named(menuBar()->addMenu(QStringLiteral("&File")), "mnu_file");
+    mnu_deal = named(mnu_file->addAction(QStringLiteral("&Deal")), "mnu_deal");
+    mnu_sep_1 = named(mnu_file->addSeparator(), "mnu_sep_1");
+    mnu_exit = named(mnu_file->addAction(QStringLiteral("&Exit")), "mnu_exit");
 
-    mnu_help = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnu_help->setObjectName(QStringLiteral("mnu_help"));
-    mnu_rules = mnu_help->addAction(QStringLiteral("&Rules"));
-    mnu_rules->setObjectName(QStringLiteral("mnu_rules"));
-    mnu_sep2 = mnu_help->addSeparator();
-    mnu_sep2->setObjectName(QStringLiteral("mnu_sep2"));
-    mnu_about = mnu_help->addAction(QStringLiteral("&About..."));
-    mnu_about->setObjectName(QStringLiteral("mnu_about"));
+    mnu_help = named(menuBar()->addMenu(QStringLiteral("&Help")), "mnu_help");
+    mnu_rules = named(mnu_help->addAction(QStringLiteral("&Rules")), "mnu_rules");
+    mnu_sep2 = named(mnu_help->addSeparator(), "mnu_sep2");
+    mnu_about = named(mnu_help->addAction(QStringLiteral("&About...")), "mnu_about");
 
     connect(mnu_deal, &QAction::triggered, this, [this] { mnu_deal_Click(); });
     connect(mnu_exit, &QAction::triggered, this, [this] { mnu_exit_Click(); });
@@ -146,55 +86,42 @@ void frm_board::createMenus() {
     for (QAction* item : {mnu_deal, mnu_exit, mnu_rules, mnu_about}) {
         veltrane::platform::MakePressLater(item);
     }
-
-    mnu_rules->setEnabled(true);
-    mnu_about->setEnabled(true);
 }
 
 void frm_board::createPlaces() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    QPalette white = client->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    client->setPalette(white);
-    client->setAutoFillBackground(true);
     setCentralWidget(client);
 
-    auto make = [&](const QString& name) {
+    // A place with the name the code knows it by, the name a screen reader says, whether it
+    // can carry the selection frame, and the handler of its clicks.
+    auto make = [&](const QString& name, const QString& spoken, bool selectable, auto onClick) {
         auto* place = new BoardPlace(store_, client);
         place->setObjectName(name);
+        veltrane::board::MakePlaceAccessible(place, selectable);
+        place->setAccessibleName(spoken);
+        connect(place, &BoardPlace::clicked, this, onClick);
         return place;
     };
-    for (int i = 1; i <= 4; ++i) {
-        auto* place = make(QStringLiteral("img_ace_%1").arg(i));
-        veltrane::board::MakePlaceAccessible(place, false);
-        place->setAccessibleName(veltrane::board::FoundationName(i));
-        connect(place, &BoardPlace::clicked, this,
-                [this, i] { img_ace_Click(static_cast<Int16>(i)); });
-        img_ace_.at(static_cast<std::size_t>(i - 1)) = place;
+    for (Int16 i = 1; i <= 4; ++i) {
+        img_ace_.at(static_cast<std::size_t>(i - 1)) =
+            make(QStringLiteral("img_ace_%1").arg(i), veltrane::board::FoundationName(i), false,
+                 [this, i] { img_ace_Click(i); });
     }
-    for (int i = 5; i <= 20; ++i) {
-        auto* place = make(QStringLiteral("img_cards_%1").arg(i));
-        veltrane::board::MakePlaceAccessible(place, true);
-        place->setAccessibleName(veltrane::board::SlotName(i));
-        connect(place, &BoardPlace::clicked, this,
-                [this, i] { img_cards_Click(static_cast<Int16>(i)); });
-        img_cards_.at(static_cast<std::size_t>(i - 5)) = place;
+    for (Int16 i = 5; i <= 20; ++i) {
+        img_cards_.at(static_cast<std::size_t>(i - 5)) =
+            make(QStringLiteral("img_cards_%1").arg(i), veltrane::board::SlotName(i), true,
+                 [this, i] { img_cards_Click(i); });
     }
-    img_deck_ = make(QStringLiteral("img_deck"));
-    veltrane::board::MakePlaceAccessible(img_deck_, false);
-    img_deck_->setAccessibleName(QStringLiteral("Stock"));
-    connect(img_deck_, &BoardPlace::clicked, this, [this] { img_deck_Click(); });
-    img_dealt_ = make(QStringLiteral("img_dealt"));
-    veltrane::board::MakePlaceAccessible(img_dealt_, true);
-    img_dealt_->setAccessibleName(QStringLiteral("Waste"));
-    connect(img_dealt_, &BoardPlace::clicked, this, [this] { img_dealt_Click(); });
+    img_deck_ = make(QStringLiteral("img_deck"), QStringLiteral("Stock"), false,
+                     [this] { img_deck_Click(); });
+    img_dealt_ = make(QStringLiteral("img_dealt"), QStringLiteral("Waste"), true,
+                      [this] { img_dealt_Click(); });
 }
 
 void frm_board::Form_Load() {
     veltrane::platform::Guarded([this] {
-        veltrane::platform::SizeWindow(this, kBoardSpec);
-        veltrane::platform::CentreWindow(this, kBoardSpec);
+        veltrane::platform::PrepareWindow(this, kBoardSpec, veltrane::platform::Background::White);
 
         for (BoardPlace* slot : img_cards_) {
             slot->resize(kLoadWidth, kLoadHeight);
@@ -209,7 +136,8 @@ void frm_board::Form_Load() {
             img_ace_.at(i)->move(kFoundationPositions.at(i).left, kFoundationPositions.at(i).top);
         }
         for (std::size_t i = 0; i < img_cards_.size(); ++i) {
-            img_cards_.at(i)->move(kSlotPositions.at(i).left, kSlotPositions.at(i).top);
+            const Position at = slotPosition(i);
+            img_cards_.at(i)->move(at.left, at.top);
         }
         img_deck_->move(kStockPosition.left, kStockPosition.top);
         img_dealt_->move(kWastePosition.left, kWastePosition.top);

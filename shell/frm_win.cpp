@@ -2,11 +2,10 @@
 
 #include "platform/accessibility.h"
 #include "platform/error_guard.h"
-#include "platform/message_box.h"
 #include "platform/pictures.h"
 #include "platform/program_folder.h"
 #include "platform/sound.h"
-#include "platform/window_sizing.h"
+#include "platform/window_setup.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -21,14 +20,8 @@ const veltrane::platform::WindowSpec kWinWindow{306, 124, false,
 
 frm_win::frm_win() {
     setWindowTitle(QStringLiteral("Veltrane Solitaire"));
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
 
     // The picture's words, for a player who cannot see them.
     veltrane::platform::AddPictureText(this, QRect(150, 10, 150, 72), QAccessible::StaticText,
@@ -42,10 +35,8 @@ frm_win::frm_win() {
 
 void frm_win::Form_Load() {
     using namespace veltrane::platform;
-    SizeWindow(this, kWinWindow);
+    PrepareWindow(this, kWinWindow, Background::White);
     btn_OK->setGeometry(161, 87, 102, 22);
-    CentreWindow(this, kWinWindow);
-    ClearWindowIcon(this);
     picture_ = veltrane::platform::LoadPicture(QStringLiteral("win"), devicePixelRatio());
     // The only control, so it holds the keyboard focus: Enter or Space presses it.
     btn_OK->setFocus();
@@ -56,10 +47,7 @@ void frm_win::btn_OK_Click() {
 }
 
 bool frm_win::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
-        veltrane::platform::Guarded(
-            [] { veltrane::platform::PlaySound(veltrane::shell::ApplauseSound()); });
-    }
+    veltrane::platform::PlayOnActivation(event, &veltrane::shell::ApplauseSound);
     return QDialog::event(event);
 }
 
