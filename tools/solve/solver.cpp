@@ -70,18 +70,22 @@ bool StateTable::insert(std::uint64_t lo, std::uint32_t hi) {
         grow();
     }
     const std::size_t mask = entries_.size() - 1;
-    std::size_t at = mixBits(lo ^ (std::uint64_t{hi} << 47) ^ hi) & mask;
+    const std::size_t home = mixBits(lo ^ (std::uint64_t{hi} << 47) ^ hi) & mask;
+    std::size_t at = home;
     while (entries_[at].generation == generation_) {
         if (entries_[at].lo == lo && entries_[at].hi == hi) {
             return false;
         }
         at = (at + 1) & mask;
     }
-    // A full table keeps a quarter free so that probes stay short; new states then go
-    // unremembered and may be searched again.
+    // A full table keeps a quarter free so that probes stay short: the new state then takes
+    // the place of the one at its home, so the most recent states are the ones remembered.
+    // A forgotten state may be searched again, which costs time and never exactness.
     if (used_ * 4 < entries_.size() * 3) {
         entries_[at] = {lo, hi, generation_};
         ++used_;
+    } else {
+        entries_[home] = {lo, hi, generation_};
     }
     return true;
 }

@@ -107,9 +107,12 @@ StatsResult runStats(const StatsOptions& options) {
                 ++unconfirmed;
             }
         });
-    for (const std::int8_t verdict : solved) {
-        result.solver.won += verdict == static_cast<std::int8_t>(Verdict::Winnable) ? 1 : 0;
-        result.unknown += verdict == static_cast<std::int8_t>(Verdict::Unknown) ? 1 : 0;
+    for (std::size_t i = 0; i < solved.size(); ++i) {
+        result.solver.won += solved[i] == static_cast<std::int8_t>(Verdict::Winnable) ? 1 : 0;
+        if (solved[i] == static_cast<std::int8_t>(Verdict::Unknown)) {
+            ++result.unknown;
+            result.undecidedSeeds.push_back(options.first + i);
+        }
     }
     result.solver.games = n;
 
@@ -178,6 +181,9 @@ void printStats(std::ostream& out, const StatsOptions& options, const StatsResul
         out << "solver: states searched per game: median " << at(0.5) << ", 99th percentile "
             << at(0.99) << ", largest " << states.back() << "; undecided " << result.unknown
             << '\n';
+        for (const std::uint64_t seed : result.undecidedSeeds) {
+            out << "solver: undecided within " << options.limit << " states: seed " << seed << '\n';
+        }
         std::snprintf(text, sizeof text,
                       "solver: %.0f games decided per second (%.1f s on %d job%s)\n",
                       static_cast<double>(options.games) / std::max(result.solverSeconds, 1e-9),

@@ -23,7 +23,8 @@ struct PlayerCount {
 
 struct StatsResult {
     PlayerCount solver, sampling, greedy;
-    long unknown = 0;         // games the solver left undecided
+    long unknown = 0; // games the solver left undecided
+    std::vector<std::uint64_t> undecidedSeeds;
     long unconfirmed = 0;     // claimed wins the engine did not confirm (never expected)
     long samplingUnknown = 0; // sampled positions left undecided
     std::vector<long> states; // per game, for the solver
