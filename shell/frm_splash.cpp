@@ -7,6 +7,7 @@
 #include "platform/program_folder.h"
 #include "platform/quick_start.h"
 #include "platform/sound.h"
+#include "platform/startup_trace.h"
 #include "platform/window_sizing.h"
 
 #include <QCloseEvent>
@@ -62,6 +63,7 @@ bool frm_splash::Form_Load() {
     lbl_splash->setGeometry(1, 1, 0, 0);
     Image1->setGeometry(139, 372, 130, 17);
     CentreWindow(this, kSplashWindow);
+    StartupMark("splash sized");
     const int twipsPerPixel = TwipsPerPixelRounded(DisplayDpiX(this));
     lbl_splash->setCursor(veltrane::platform::HandCursor(devicePixelRatio()));
     Image1->setCursor(lbl_splash->cursor());
@@ -73,8 +75,11 @@ bool frm_splash::Form_Load() {
     // The splash picture is decoded while the board loads; both are ready before it shows.
     auto picture = ReadPictureInBackground(QStringLiteral("splash"), devicePixelRatio());
     board_ = new frm_board(game_);
+    StartupMark("board built");
     board_->Form_Load();
+    StartupMark("board loaded");
     picture_ = QPixmap::fromImage(picture.get());
+    StartupMark("splash picture");
     return true;
 }
 
@@ -89,6 +94,7 @@ void frm_splash::Image1_Click() {
 
 bool frm_splash::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
+        veltrane::platform::StartupMark("splash activated");
         veltrane::platform::Guarded(
             [] { veltrane::platform::PlaySound(veltrane::shell::GreetingSound()); });
     }
@@ -114,6 +120,7 @@ bool frm_splash::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frm_splash::paintEvent(QPaintEvent* /*event*/) {
+    veltrane::platform::StartupMark("splash painted");
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture_);
 }

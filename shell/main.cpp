@@ -1,11 +1,12 @@
 // Veltrane Solitaire: the splash first, the board behind it, play from File > Deal.
 
 #include "platform/error_guard.h"
-#include "platform/quick_start.h"
+#include "platform/startup_trace.h"
 #include "shell/program.h"
 
 int main(int argc, char** argv) {
-    const veltrane::platform::FontConfigurationWarmUp fonts;
+    veltrane::platform::StartupMark("main");
     veltrane::platform::GuardedApplication app(argc, argv);
+    veltrane::platform::StartupMark("application");
     return veltrane::shell::RunProgram();
 }

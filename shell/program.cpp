@@ -5,6 +5,7 @@
 #include "game/random_source.h"
 #include "platform/error_guard.h"
 #include "platform/quick_start.h"
+#include "platform/startup_trace.h"
 #include "shell/frm_splash.h"
 #include "shell/frm_win.h"
 
@@ -28,6 +29,7 @@ int RunProgram() {
     });
 
     QPointer<frm_splash> splash = new frm_splash(game);
+    platform::StartupMark("splash built");
     bool loaded = false;
     platform::Guarded([&] { loaded = splash->Form_Load(); });
     if (!loaded) {
@@ -37,6 +39,7 @@ int RunProgram() {
     }
     board = splash->board();
     splash->show();
+    platform::StartupMark("splash shown");
     const int status = QApplication::exec();
     // The windows go before the game they draw.
     delete splash;
