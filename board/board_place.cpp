@@ -32,11 +32,11 @@ void BoardPlace::setFramed(bool framed) {
 }
 
 void BoardPlace::paintEvent(QPaintEvent* /*event*/) {
-    if (picture_.isNone()) {
-        return;
-    }
     QPainter painter(this);
-    painter.drawPixmap(0, 0, store_.pixmap(picture_, devicePixelRatioF()));
+    // A slot not yet dealt shows no picture but is picked like a card, so it gets the frame too.
+    if (!picture_.isNone()) {
+        painter.drawPixmap(0, 0, store_.pixmap(picture_, devicePixelRatioF()));
+    }
     if (framed_) {
         painter.setPen(QPen(Qt::black, 0));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

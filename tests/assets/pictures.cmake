@@ -1,6 +1,7 @@
 # The pictures' tests: the committed set is complete, well formed, and what the generator draws.
 add_executable(assets_pictures_test pictures_test.cpp)
-target_link_libraries(assets_pictures_test PRIVATE veltrane_pictures Qt6::Gui GTest::gtest)
+target_link_libraries(assets_pictures_test PRIVATE veltrane_pictures Qt6::Gui GTest::gtest
+  veltrane_picture_compare)
 target_compile_definitions(assets_pictures_test PRIVATE
   VELTRANE_ARTGEN="$<TARGET_FILE:veltrane-artgen>"
   VELTRANE_ASSETS_DIR="${CMAKE_SOURCE_DIR}/assets")
