@@ -6,8 +6,6 @@
 namespace veltrane::board {
 namespace {
 
-enum : int { ErrInvalidPicture = 481 };
-
 QString baseName(Picture picture) {
     switch (picture.id()) {
     case Picture::Blank:
@@ -26,7 +24,7 @@ QString baseName(Picture picture) {
         break;
     }
     if (!picture.isCard()) {
-        throw RuntimeError(ErrInvalidPicture, "Invalid picture");
+        raiseError(ErrInvalidPicture);
     }
     return QStringLiteral("card_%1").arg(picture.cardNumber(), 2, 10, QLatin1Char('0'));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Run-time errors of the game: a number and a message, as the player sees them in
-// "Run-time error 'N':". No play reaches them; they guard the 16-bit counters and the
-// bounds of every list and array.
+// "Run-time error 'N':". No play reaches them; they guard the 16-bit counters, the bounds of
+// every list and array, the display's resolution and the program's own pictures.
 
 #include <cstdint>
 #include <limits>
@@ -22,13 +22,42 @@ class RuntimeError : public std::runtime_error {
     int number_;
 };
 
-enum : int { ErrOverflow = 6, ErrSubscript = 9 };
+// Every run-time error the program can report, by its number.
+enum : int {
+    ErrOverflow = 6,
+    ErrOutOfMemory = 7,
+    ErrSubscript = 9,
+    ErrDivisionByZero = 11,
+    ErrInternal = 51,
+    ErrInvalidPicture = 481,
+};
 
+// The message that goes with each number.
+inline const char* errorMessage(int number) noexcept {
+    switch (number) {
+    case ErrOverflow:
+        return "Overflow";
+    case ErrOutOfMemory:
+        return "Out of memory";
+    case ErrSubscript:
+        return "Subscript out of range";
+    case ErrDivisionByZero:
+        return "Division by zero";
+    case ErrInvalidPicture:
+        return "Invalid picture";
+    default:
+        return "Internal error";
+    }
+}
+
+[[noreturn]] inline void raiseError(int number) {
+    throw RuntimeError(number, errorMessage(number));
+}
 [[noreturn]] inline void raiseOverflow() {
-    throw RuntimeError(ErrOverflow, "Overflow");
+    raiseError(ErrOverflow);
 }
 [[noreturn]] inline void raiseSubscript() {
-    throw RuntimeError(ErrSubscript, "Subscript out of range");
+    raiseError(ErrSubscript);
 }
 
 // Narrows a wider result to a 16-bit counter, as every counter of the game is stored.

@@ -28,13 +28,9 @@ set(VELTRANE_SCREENSHOT_URL "${_veltrane_site}veltrane/screenshot.png")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/veltrane.metainfo.xml.in
                ${CMAKE_BINARY_DIR}/packaging/${VELTRANE_APP_ID}.metainfo.xml @ONLY)
 
-if(TARGET veltrane)
-  install(TARGETS veltrane RUNTIME DESTINATION ${VELTRANE_INSTALL_DIR})
-endif()
+install(TARGETS veltrane RUNTIME DESTINATION ${VELTRANE_INSTALL_DIR})
 # The sound player lies beside the game, which loads it when the first sound plays.
-if(TARGET veltrane_sound_player)
-  install(TARGETS veltrane_sound_player LIBRARY DESTINATION ${VELTRANE_INSTALL_DIR})
-endif()
+install(TARGETS veltrane_sound_player LIBRARY DESTINATION ${VELTRANE_INSTALL_DIR})
 install(FILES ${CMAKE_BINARY_DIR}/bin/rules.txt ${CMAKE_BINARY_DIR}/bin/orvik.txt
         DESTINATION ${VELTRANE_INSTALL_DIR})
 install(FILES ${CMAKE_BINARY_DIR}/bin/SOUND/34.WAV ${CMAKE_BINARY_DIR}/bin/SOUND/APPLAUS.WAV
@@ -49,11 +45,8 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/veltrane.desktop DESTINATION share/appli
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${VELTRANE_APP_ID}.metainfo.xml
         DESTINATION share/metainfo)
 foreach(size 32 48 64 128 256)
-  set(_icon ${CMAKE_SOURCE_DIR}/assets/pictures/icon_${size}.png)
-  if(EXISTS ${_icon})
-    install(FILES ${_icon} DESTINATION share/icons/hicolor/${size}x${size}/apps
-            RENAME veltrane.png)
-  endif()
+  install(FILES ${CMAKE_SOURCE_DIR}/assets/pictures/icon_${size}.png
+          DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME veltrane.png)
 endforeach()
 
 set(CPACK_GENERATOR DEB)

@@ -10,16 +10,16 @@
 namespace veltrane::platform {
 
 void FailWithCurrentException() noexcept {
-    int number = 51;
-    QString message = QStringLiteral("Internal error");
+    int number = ErrInternal;
+    QString message = QString::fromLatin1(errorMessage(ErrInternal));
     try {
         throw;
     } catch (const RuntimeError& error) {
         number = error.number();
         message = QString::fromStdString(error.what());
     } catch (const std::bad_alloc&) {
-        number = 7;
-        message = QStringLiteral("Out of memory");
+        number = ErrOutOfMemory;
+        message = QString::fromLatin1(errorMessage(ErrOutOfMemory));
     } catch (...) {
     }
     try {

@@ -90,7 +90,7 @@ class PictureFile {
 QImage readPicture(PictureFile& file, bool doubleSize) {
     QImage image = file.decode();
     if (image.isNull()) {
-        throw RuntimeError(481, "Invalid picture");
+        raiseError(ErrInvalidPicture);
     }
     if (doubleSize) {
         image.setDevicePixelRatio(2.0);
@@ -114,7 +114,7 @@ QSize PictureSize(const QString& name, qreal devicePixelRatio) {
     const bool doubleSize = devicePixelRatio > 1.0;
     const QSize size = PictureFile(name, doubleSize).size();
     if (!size.isValid()) {
-        throw RuntimeError(481, "Invalid picture");
+        raiseError(ErrInvalidPicture);
     }
     return doubleSize ? size / 2 : size;
 }

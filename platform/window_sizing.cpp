@@ -23,7 +23,7 @@ std::int32_t checkedAdd(std::int64_t a, std::int64_t b) {
 
 double twipsPerPixel(double dpi) {
     if (dpi == 0.0) {
-        throw RuntimeError(11, "Division by zero");
+        raiseError(ErrDivisionByZero);
     }
     return 1440.0 / dpi;
 }

@@ -1,8 +1,5 @@
 # The real program on a virtual X server: the board appears, measures right, deals by keyboard
 # and frames a clicked card.
-if(NOT TARGET veltrane_e2e_support)
-  add_subdirectory(${CMAKE_CURRENT_LIST_DIR}/support ${CMAKE_CURRENT_BINARY_DIR}/support)
-endif()
 add_executable(board_e2e_tests ${CMAKE_CURRENT_LIST_DIR}/board/board_e2e_tests.cpp)
 target_link_libraries(board_e2e_tests PRIVATE veltrane_e2e_support GTest::gtest_main
   veltrane_picture_compare)

@@ -1,8 +1,5 @@
 # The real program on a virtual X server: the Help window opened from the board's menu by
 # keyboard, its size, and the About page's link handed to the user's browser.
-if(NOT TARGET veltrane_e2e_support)
-  add_subdirectory(${CMAKE_CURRENT_LIST_DIR}/support ${CMAKE_CURRENT_BINARY_DIR}/support)
-endif()
 add_executable(help_e2e_tests ${CMAKE_CURRENT_LIST_DIR}/help/help_e2e_tests.cpp)
 target_link_libraries(help_e2e_tests PRIVATE veltrane_e2e_support veltrane_config GTest::gtest_main)
 target_compile_definitions(help_e2e_tests PRIVATE VELTRANE_EXECUTABLE="$<TARGET_FILE:veltrane>")

@@ -13,11 +13,7 @@ add_test(NAME package_deb COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY
          WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 set_tests_properties(package_deb PROPERTIES LABELS e2e FIXTURES_SETUP veltrane_deb TIMEOUT 300)
 
-if(NOT TARGET veltrane_e2e_support)
-  add_subdirectory(${CMAKE_CURRENT_LIST_DIR}/support ${CMAKE_CURRENT_BINARY_DIR}/support)
-endif()
 add_executable(package_e2e_tests ${CMAKE_CURRENT_LIST_DIR}/package/package_e2e_test.cpp)
-target_include_directories(package_e2e_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(package_e2e_tests PRIVATE veltrane_e2e_support veltrane_help Qt6::Gui
                                                 GTest::gtest_main)
 target_compile_definitions(package_e2e_tests PRIVATE VELTRANE_VERSION="${PROJECT_VERSION}"

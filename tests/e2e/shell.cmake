@@ -1,8 +1,5 @@
 # The real program's start on a virtual X server: the splash first, ENTER HERE to the board, the
 # close command, and the large-fonts refusal answered from the keyboard.
-if(NOT TARGET veltrane_e2e_support)
-  add_subdirectory(${CMAKE_CURRENT_LIST_DIR}/support ${CMAKE_CURRENT_BINARY_DIR}/support)
-endif()
 add_executable(shell_e2e_tests ${CMAKE_CURRENT_LIST_DIR}/shell/shell_e2e_tests.cpp)
 target_link_libraries(shell_e2e_tests PRIVATE veltrane_e2e_support GTest::gtest_main)
 target_compile_definitions(shell_e2e_tests PRIVATE VELTRANE_EXECUTABLE="$<TARGET_FILE:veltrane>")
