@@ -8,7 +8,7 @@
 #
 #     cmake -DSOURCE=<orvik.txt> -DDEST=<copy> -DADDRESS=<web address> -P files.cmake
 
-set(VELTRANE_DEFAULT_WEB_ADDRESS "https://orvik.example/")
+include(${CMAKE_CURRENT_LIST_DIR}/../config/web_address.cmake)
 
 if(CMAKE_SCRIPT_MODE_FILE)
   foreach(var SOURCE DEST ADDRESS)
@@ -74,6 +74,7 @@ add_custom_command(
           -DDEST=${_veltrane_bin}/orvik.txt -DADDRESS=${VELTRANE_WEB_ADDRESS}
           -P ${CMAKE_CURRENT_LIST_FILE}
   DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/orvik.txt ${CMAKE_CURRENT_LIST_FILE}
+          ${CMAKE_SOURCE_DIR}/config/web_address.cmake
   COMMENT "Writing orvik.txt with the web address ${VELTRANE_WEB_ADDRESS}"
   VERBATIM)
 list(APPEND _veltrane_files ${_veltrane_bin}/orvik.txt)

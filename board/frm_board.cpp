@@ -3,17 +3,12 @@
 #include "board/place_description.h"
 #include "help/frm_help.h"
 #include "platform/error_guard.h"
-#include "platform/window_sizing.h"
+#include "platform/window_setup.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QIcon>
-#include <QIconEngine>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPalette>
-#include <algorithm>
 
 using veltrane::Int16;
 using veltrane::board::BoardPlace;
@@ -53,60 +48,11 @@ constexpr Position kWastePosition{312, 180};
 constexpr int kLoadWidth = 70;
 constexpr int kLoadHeight = 100;
 
-// The red diamond in the sizes drawn for it. A size is decoded when the desktop first asks for
-// it, which is when the board is first shown, not while the splash is on its way to the screen.
-class RedDiamondIconEngine final : public QIconEngine {
-  public:
-    QIconEngine* clone() const override { return new RedDiamondIconEngine(*this); }
-
-    QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-        QList<QSize> sizes;
-        for (const int side : kSides) {
-            sizes.append(QSize(side, side));
-        }
-        return sizes;
-    }
-
-    // The smallest drawing that covers the size, made smaller if it does not fit; never
-    // enlarged beyond the largest drawing.
-    QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-        std::size_t best = kSides.size() - 1;
-        for (std::size_t i = 0; i < kSides.size(); ++i) {
-            if (kSides.at(i) >= std::max(size.width(), size.height())) {
-                best = i;
-                break;
-            }
-        }
-        QPixmap& drawn = drawn_.at(best);
-        if (drawn.isNull()) {
-            drawn = QPixmap(QStringLiteral(":/pictures/icon_%1.png").arg(kSides.at(best)), "png");
-        }
-        if (drawn.width() > size.width() || drawn.height() > size.height()) {
-            return drawn.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        }
-        return drawn;
-    }
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
-               QIcon::State state) override {
-        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
-    }
-
-  private:
-    static constexpr std::array<int, 5> kSides{32, 48, 64, 128, 256};
-    std::array<QPixmap, 5> drawn_;
-};
-
 } // namespace
 
-frm_board::frm_board(veltrane::Game& game, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                              Qt::MSWindowsFixedSizeDialogHint),
-      game_(game) {
+frm_board::frm_board(veltrane::Game& game, QWidget* parent) : QMainWindow(parent), game_(game) {
     setObjectName(QStringLiteral("frm_board"));
     setWindowTitle(QStringLiteral("Veltrane Solitaire"));
-    setWindowIcon(QIcon(new RedDiamondIconEngine));
     createMenus();
     createPlaces();
 }
@@ -140,18 +86,11 @@ void frm_board::createMenus() {
     connect(mnu_exit, &QAction::triggered, this, [this] { mnu_exit_Click(); });
     connect(mnu_rules, &QAction::triggered, this, [this] { mnu_rules_Click(); });
     connect(mnu_about, &QAction::triggered, this, [this] { mnu_about_Click(); });
-
-    mnu_rules->setEnabled(true);
-    mnu_about->setEnabled(true);
 }
 
 void frm_board::createPlaces() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    QPalette white = client->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    client->setPalette(white);
-    client->setAutoFillBackground(true);
     setCentralWidget(client);
 
     auto make = [&](const QString& name) {
@@ -183,8 +122,7 @@ void frm_board::createPlaces() {
 
 void frm_board::Form_Load() {
     veltrane::platform::Guarded([this] {
-        veltrane::platform::SizeWindow(this, kBoardSpec);
-        veltrane::platform::CentreWindow(this, kBoardSpec);
+        veltrane::platform::PrepareWindow(this, kBoardSpec, veltrane::platform::Background::White);
 
         for (BoardPlace* slot : img_cards_) {
             slot->resize(kLoadWidth, kLoadHeight);

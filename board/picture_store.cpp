@@ -7,26 +7,12 @@ namespace veltrane::board {
 namespace {
 
 QString baseName(Picture picture) {
-    switch (picture.id()) {
-    case Picture::Blank:
-        return QStringLiteral("blank");
-    case Picture::Click:
-        return QStringLiteral("click");
-    case Picture::BlankSpades:
-        return QStringLiteral("blank_spades");
-    case Picture::BlankDiamonds:
-        return QStringLiteral("blank_diamonds");
-    case Picture::BlankHearts:
-        return QStringLiteral("blank_hearts");
-    case Picture::BlankClubs:
-        return QStringLiteral("blank_clubs");
-    default:
-        break;
+    if (picture.isCard()) {
+        return QStringLiteral("card_%1").arg(picture.cardNumber(), 2, 10, QLatin1Char('0'));
     }
-    if (!picture.isCard()) {
-        raiseError(ErrInvalidPicture);
-    }
-    return QStringLiteral("card_%1").arg(picture.cardNumber(), 2, 10, QLatin1Char('0'));
+    const std::string_view name = BoardPictureName(picture);
+    const QString file = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    return picture.isEmptySlotMark() ? QStringLiteral("blank_") + file : file;
 }
 
 } // namespace

@@ -6,7 +6,9 @@
 #include "lists.h"
 #include "runtime_error.h"
 
+#include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace veltrane {
 
@@ -53,6 +55,18 @@ inline constexpr Picture img_blankSpades{Picture::BlankSpades};
 inline constexpr Picture img_blankDiamonds{Picture::BlankDiamonds};
 inline constexpr Picture img_blankHearts{Picture::BlankHearts};
 inline constexpr Picture img_blankClubs{Picture::BlankClubs};
+
+// What the six board pictures are called, an empty-slot mark by its suit: the picture files
+// carry these names ("blank_" before a suit), and the replay console prints them. A card or no
+// picture has no such name: the run-time error "Invalid picture".
+inline std::string_view BoardPictureName(Picture picture) {
+    static constexpr std::array<std::string_view, 6> names = {"blank",    "click",  "spades",
+                                                              "diamonds", "hearts", "clubs"};
+    if (picture.id() < Picture::Blank || picture.id() > Picture::BlankClubs) {
+        raiseError(ErrInvalidPicture);
+    }
+    return names.at(static_cast<std::size_t>(picture.id() - Picture::Blank));
+}
 
 struct Place {
     ::veltrane::Picture Picture;

@@ -136,6 +136,8 @@ void Game::DealCard() {
     const Picture runOutPicture = s.StockRunOut == 0 ? img_click : img_blank;
     s.DeckPos = add16(s.DeckPos, 1);
     const Int16 card = s.Deck(s.DeckPos);
+    // The run-out picture is set here, again below and once more in AddToList: the game's own
+    // order of steps, kept so that each step can be held against the rules.
     if (s.DeckPos == s.DeckEnd) {
         board_.img_deck.Picture = runOutPicture;
     }
@@ -170,6 +172,8 @@ void Game::AddToList(Int16 card) {
 void Game::ReSetDeck() {
     auto& s = state_;
     const Int16 n = s.DealtCount;
+    // The deck is resized inside the loop, as the game does it: an empty waste leaves the old
+    // deck in place, and DeckEnd = 0 keeps its cards out of play.
     for (int i = 1; i <= n; ++i) {
         s.Deck.resizePreserve(n);
         s.Deck(i) = s.DealtList(i);
@@ -263,6 +267,7 @@ void Game::img_cards_Click(Int16 Index) {
 void Game::img_ace_Click(Int16 Index) {
     auto& s = state_;
     Place& foundation = board_.img_ace(Index);
+    // No break after a move: the game looks at every slot, and only one can hold the frame.
     for (Int16 j = kFirstSlot; j <= kLastSlot; ++j) {
         Place& source = board_.img_cards(j);
         if (source.BorderStyle == 1 && s.SlotRank(j) == add16(s.FoundationTop(Index), 1) &&

@@ -17,9 +17,6 @@ template <typename T, int Lo, int Hi> class BoundedArray {
   public:
     T& operator()(int i) { return items_[offset(i)]; }
     const T& operator()(int i) const { return items_[offset(i)]; }
-    static constexpr int lower() { return Lo; }
-    static constexpr int upper() { return Hi; }
-    void fill(const T& value) { items_.fill(value); }
 
   private:
     static std::size_t offset(int i) {
@@ -52,7 +49,6 @@ template <typename T> class GrowableList {
         items_.resize(static_cast<std::size_t>(n));
     }
     void clear() { items_.clear(); }
-    std::size_t capacity() const { return items_.capacity(); }
     const std::vector<T>& items() const { return items_; }
 
   private:

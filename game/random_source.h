@@ -7,6 +7,21 @@
 
 namespace veltrane {
 
+// The generator under every source (splitmix64): a 64-bit state stepped by a fixed odd constant
+// and mixed so that every output bit depends on every state bit. Plain integer arithmetic, so a
+// seed gives the same numbers on every machine and with every library; neighbouring seeds give
+// unrelated sequences.
+class SplitMix64 {
+  public:
+    explicit SplitMix64(std::uint64_t state = 0) : state_(state) {}
+    std::uint64_t next();
+    // The mixing step alone, for turning a seed into a state.
+    static std::uint64_t mix(std::uint64_t z);
+
+  private:
+    std::uint64_t state_;
+};
+
 class RandomSource {
   public:
     virtual ~RandomSource() = default;
@@ -23,7 +38,7 @@ class ClockRandomSource final : public RandomSource {
     float next() override;
 
   private:
-    std::uint64_t state_ = 0;
+    SplitMix64 generator_;
     std::uint64_t counter_ = 0;
 };
 
@@ -36,7 +51,7 @@ class SeededRandomSource final : public RandomSource {
 
   private:
     std::uint64_t nextSeed_;
-    std::uint64_t state_ = 0;
+    SplitMix64 generator_;
 };
 
 // Yields the given values in order, then repeats the last forever; re-seeding does not

@@ -5,12 +5,11 @@
 #include "platform/pictures.h"
 #include "platform/program_folder.h"
 #include "platform/web_link.h"
-#include "platform/window_sizing.h"
+#include "platform/window_setup.h"
 #include "veltrane_config.h"
 
 #include <QEvent>
 #include <QFont>
-#include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -75,8 +74,6 @@ QLabel* makePictureBox(QWidget* parent, const QString& name) {
 frm_help::frm_help(const veltrane::GameState& state) : state_(state) {
     setObjectName(QStringLiteral("frm_help"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Veltrane - Help"));
     setFont(windowFont());
 
@@ -101,7 +98,6 @@ frm_help::frm_help(const veltrane::GameState& state) : state_(state) {
     lbl_splash = new QLabel(this);
     lbl_splash->setObjectName(QStringLiteral("lbl_splash"));
     lbl_splash->setGeometry(437, 272, 86, 26);
-    lbl_splash->setCursor(platform::HandCursor(devicePixelRatioF()));
     lbl_splash->hide();
 
     lbl_url = new QLabel(QUrl(webAddress()).host(), this);
@@ -152,7 +148,7 @@ void frm_help::ShowModal(const veltrane::GameState& state) {
 }
 
 void frm_help::Form_Load() {
-    platform::SizeWindow(this, kHelpWindow);
+    platform::PrepareWindow(this, kHelpWindow, platform::Background::Plain);
     txt_help->setReadOnly(true);
     txt_help->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     lbl_splash->setGeometry(1, 1, 0, 0);
@@ -165,9 +161,7 @@ void frm_help::Form_Load() {
     lbl_url->move(315, 162);
     img_help2->resize(104, 148);
     img_logo->resize(140, 102);
-    lbl_url->setCursor(lbl_splash->cursor());
-    platform::ClearWindowIcon(this);
-    platform::CentreWindow(this, kHelpWindow);
+    lbl_url->setCursor(platform::HandCursor(devicePixelRatioF()));
 }
 
 void frm_help::Form_Activate() {
@@ -205,7 +199,7 @@ void frm_help::showPage(Int16 topic) {
 
 void frm_help::DisplayHelp(const QString& AFile) {
     const veltrane::help::HelpFileText read =
-        ReadHelpFile(platform::ProgramFolder() + QLatin1Char('/') + AFile);
+        veltrane::help::ReadHelpFile(platform::ProgramFolder() + QLatin1Char('/') + AFile);
     helpText_ = read.text;
     // CR LF is the line break of the help files; the text box breaks lines at LF.
     QString shown = read.text;
@@ -217,10 +211,6 @@ void frm_help::DisplayHelp(const QString& AFile) {
         // The page stays empty and the window stays open: a bad help file must not end the game.
         platform::MsgBox(QStringLiteral("Cannot read %1: %2").arg(AFile, read.error));
     }
-}
-
-veltrane::help::HelpFileText frm_help::ReadHelpFile(const QString& path) {
-    return veltrane::help::ReadHelpFile(path);
 }
 
 void frm_help::lbl_url_Click() {

@@ -42,7 +42,6 @@ class frm_help : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    veltrane::help::HelpFileText ReadHelpFile(const QString& path);
     void showPage(veltrane::Int16 topic);
 
     const veltrane::GameState& state_;

@@ -2,9 +2,14 @@
 
 #include "game/runtime_error.h"
 
+#include <QIcon>
+#include <QIconEngine>
 #include <QImage>
+#include <QPainter>
 #include <QResource>
 #include <QtEndian>
+#include <algorithm>
+#include <array>
 #include <png.h>
 #include <string_view>
 
@@ -98,6 +103,50 @@ QImage readPicture(PictureFile& file, bool doubleSize) {
     return image;
 }
 
+// The red diamond in the sizes drawn for it. A size is decoded when the desktop first asks for
+// it, which is when the board is first shown, not while the splash is on its way to the screen.
+class RedDiamondIconEngine final : public QIconEngine {
+  public:
+    QIconEngine* clone() const override { return new RedDiamondIconEngine(*this); }
+
+    QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        QList<QSize> sizes;
+        for (const int side : kSides) {
+            sizes.append(QSize(side, side));
+        }
+        return sizes;
+    }
+
+    // The smallest drawing that covers the size, made smaller if it does not fit; never
+    // enlarged beyond the largest drawing.
+    QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        std::size_t best = kSides.size() - 1;
+        for (std::size_t i = 0; i < kSides.size(); ++i) {
+            if (kSides.at(i) >= std::max(size.width(), size.height())) {
+                best = i;
+                break;
+            }
+        }
+        QPixmap& drawn = drawn_.at(best);
+        if (drawn.isNull()) {
+            drawn = LoadPicture(QStringLiteral("icon_%1").arg(kSides.at(best)), 1.0);
+        }
+        if (drawn.width() > size.width() || drawn.height() > size.height()) {
+            return drawn.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        }
+        return drawn;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+  private:
+    static constexpr std::array<int, 5> kSides{32, 48, 64, 128, 256};
+    std::array<QPixmap, 5> drawn_;
+};
+
 } // namespace
 
 QPixmap LoadPicture(const QString& name, qreal devicePixelRatio) {
@@ -117,6 +166,10 @@ QSize PictureSize(const QString& name, qreal devicePixelRatio) {
         raiseError(ErrInvalidPicture);
     }
     return doubleSize ? size / 2 : size;
+}
+
+QIcon GameIcon() {
+    return QIcon(new RedDiamondIconEngine);
 }
 
 QCursor HandCursor(qreal devicePixelRatio) {

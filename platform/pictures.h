@@ -3,6 +3,7 @@
 // screens get the double-size drawing, so the pictures stay crisp there.
 
 #include <QCursor>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
@@ -20,6 +21,9 @@ QImage ReadPicture(const QString& name, qreal devicePixelRatio);
 // The size in window pixels of the picture LoadPicture would give, read from the file's header
 // without decoding it.
 QSize PictureSize(const QString& name, qreal devicePixelRatio);
+
+// The game's icon, the red diamond: each size drawn is read when the desktop first asks for it.
+QIcon GameIcon();
 
 // The pointing hand, its hot spot at the fingertip as the picture file records it.
 QCursor HandCursor(qreal devicePixelRatio);

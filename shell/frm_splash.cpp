@@ -7,7 +7,7 @@
 #include "platform/program_folder.h"
 #include "platform/quick_start.h"
 #include "platform/sound.h"
-#include "platform/window_sizing.h"
+#include "platform/window_setup.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -40,13 +40,7 @@ constexpr int kLargeFontsTwipsPerPixel = 12;
 
 frm_splash::frm_splash(veltrane::Game& game) : game_(game) {
     setWindowTitle(QStringLiteral("Welcome"));
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
 
     lbl_splash = new QLabel(this);
     lbl_splash->setObjectName(QStringLiteral("lbl_splash"));
@@ -58,14 +52,11 @@ frm_splash::frm_splash(veltrane::Game& game) : game_(game) {
 
 bool frm_splash::Form_Load() {
     using namespace veltrane::platform;
-    SizeWindow(this, kSplashWindow);
+    PrepareWindow(this, kSplashWindow, Background::White);
     lbl_splash->setGeometry(1, 1, 0, 0);
     Image1->setGeometry(139, 372, 130, 17);
-    CentreWindow(this, kSplashWindow);
     const int twipsPerPixel = TwipsPerPixelRounded(DisplayDpiX(this));
-    lbl_splash->setCursor(veltrane::platform::HandCursor(devicePixelRatio()));
-    Image1->setCursor(lbl_splash->cursor());
-    ClearWindowIcon(this);
+    Image1->setCursor(HandCursor(devicePixelRatio()));
     if (twipsPerPixel == kLargeFontsTwipsPerPixel) {
         MsgBox(QString::fromLatin1(veltrane::shell::kLargeFontsMessage));
         return false;

@@ -1,11 +1,10 @@
 #include "shell/frm_win.h"
 
 #include "platform/error_guard.h"
-#include "platform/message_box.h"
 #include "platform/pictures.h"
 #include "platform/program_folder.h"
 #include "platform/sound.h"
-#include "platform/window_sizing.h"
+#include "platform/window_setup.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -20,14 +19,8 @@ const veltrane::platform::WindowSpec kWinWindow{306, 124, false,
 
 frm_win::frm_win() {
     setWindowTitle(QStringLiteral("Veltrane Solitaire"));
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
 
     btn_OK = new QPushButton(QStringLiteral("OK"), this);
     btn_OK->setObjectName(QStringLiteral("btn_OK"));
@@ -38,10 +31,8 @@ frm_win::frm_win() {
 
 void frm_win::Form_Load() {
     using namespace veltrane::platform;
-    SizeWindow(this, kWinWindow);
+    PrepareWindow(this, kWinWindow, Background::White);
     btn_OK->setGeometry(161, 87, 102, 22);
-    CentreWindow(this, kWinWindow);
-    ClearWindowIcon(this);
     picture_ = veltrane::platform::LoadPicture(QStringLiteral("win"), devicePixelRatio());
     // The only control, so it holds the keyboard focus: Enter or Space presses it.
     btn_OK->setFocus();

@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 const fs::path sourceAssets = fs::path(VELTRANE_SOURCE_DIR) / "assets";
 const fs::path binFolder = VELTRANE_BIN_DIR;
-const std::string defaultAddress = "https://orvik.example/";
+const std::string defaultAddress = VELTRANE_DEFAULT_WEB_ADDRESS;
 
 std::string readBytes(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
@@ -106,7 +106,7 @@ TEST(AboutCopy, KeepsEveryByteButTheAddress) {
 
 TEST(AboutCopy, RefusesAnAddressTheTextCannotCarry) {
     const fs::path folder = freshFolder("about_refused");
-    EXPECT_NE(writeAboutCopy(folder / "spaced.txt", "https://orvik.example/ two words"), 0);
+    EXPECT_NE(writeAboutCopy(folder / "spaced.txt", defaultAddress + " two words"), 0);
     EXPECT_NE(writeAboutCopy(folder / "accented.txt", "https://k\xC3\xA4rten.example/"), 0);
     EXPECT_FALSE(fs::exists(folder / "spaced.txt"));
     EXPECT_FALSE(fs::exists(folder / "accented.txt"));

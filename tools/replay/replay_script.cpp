@@ -92,31 +92,12 @@ float parseDraw(std::string_view word) {
 
 void writePicture(std::ostream& out, const Place& place) {
     const Picture picture = place.Picture;
-    switch (picture.id()) {
-    case Picture::None:
+    if (picture.isNone()) {
         out << '-';
-        break;
-    case Picture::Blank:
-        out << "blank";
-        break;
-    case Picture::Click:
-        out << "click";
-        break;
-    case Picture::BlankSpades:
-        out << "spades";
-        break;
-    case Picture::BlankDiamonds:
-        out << "diamonds";
-        break;
-    case Picture::BlankHearts:
-        out << "hearts";
-        break;
-    case Picture::BlankClubs:
-        out << "clubs";
-        break;
-    default:
+    } else if (picture.isCard()) {
         out << 'c' << picture.cardNumber();
-        break;
+    } else {
+        out << BoardPictureName(picture);
     }
     if (place.BorderStyle == 1) {
         out << '*';

@@ -6,6 +6,8 @@
 // Everything comes from fixed seeds and plain arithmetic (no library sine or exponential, no
 // standard distributions), so every machine and every run writes the same bytes.
 
+#include "game/random_source.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -29,24 +31,17 @@ int samplesFor(double seconds) {
     return static_cast<int>(std::lround(seconds * sampleRate));
 }
 
-// A small generator of our own (splitmix64): its sequence never changes with the library.
+// The game's own generator, whose sequence never changes with the library.
 class Rng {
   public:
-    explicit Rng(std::uint64_t seed) : state_(seed) {}
-
-    std::uint64_t next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        return z ^ (z >> 31);
-    }
+    explicit Rng(std::uint64_t seed) : generator_(seed) {}
 
     // Uniform in [0, 1), 53 bits.
-    double uniform() { return static_cast<double>(next() >> 11) / 9007199254740992.0; }
+    double uniform() { return static_cast<double>(generator_.next() >> 11) / 9007199254740992.0; }
     double range(double lo, double hi) { return lo + (hi - lo) * uniform(); }
 
   private:
-    std::uint64_t state_;
+    veltrane::SplitMix64 generator_;
 };
 
 // Sine by range reduction and a Taylor series: the same result wherever it runs.
