@@ -24,26 +24,28 @@ struct Position {
 };
 
 // Each corner holds a slot group of four around its foundation; stock and waste sit between.
-constexpr std::array<Position, 16> kSlotPositions = {{{4, 2},
-                                                      {155, 2},
-                                                      {4, 107},
-                                                      {155, 107},
-                                                      {394, 2},
-                                                      {544, 2},
-                                                      {394, 107},
-                                                      {544, 107},
-                                                      {4, 255},
-                                                      {155, 255},
-                                                      {4, 358},
-                                                      {155, 358},
-                                                      {394, 255},
-                                                      {544, 255},
-                                                      {394, 358},
-                                                      {544, 358}}};
+// The slots stand in four columns and four rows; a group takes two of each.
+constexpr std::array<int, 4> kSlotColumns = {4, 155, 394, 544};
+constexpr std::array<int, 4> kSlotRows = {2, 107, 255, 358};
+
+// Slot 5 + i: groups top left, top right, bottom left, bottom right, each filled left to
+// right, then top to bottom.
+constexpr Position slotPosition(std::size_t i) {
+    const std::size_t group = i / 4;
+    const std::size_t column = (group % 2) * 2 + i % 2;
+    const std::size_t row = (group / 2) * 2 + (i % 4) / 2;
+    return {kSlotColumns.at(column), kSlotRows.at(row)};
+}
 constexpr std::array<Position, 4> kFoundationPositions = {
     {{80, 57}, {469, 57}, {80, 312}, {469, 312}}};
 constexpr Position kStockPosition{236, 180};
 constexpr Position kWastePosition{312, 180};
+
+// Gives a menu or menu item the name the board's code and its tests know it by.
+template <typename Object> Object* named(Object* object, const char* name) {
+    object->setObjectName(QLatin1String(name));
+    return object;
+}
 
 constexpr int kLoadWidth = 70;
 constexpr int kLoadHeight = 100;
@@ -64,23 +66,15 @@ void frm_board::createMenus() {
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     menuBar()->setNativeMenuBar(false);
 
-    mnu_file = menuBar()->addMenu(QStringLiteral("&File"));
-    mnu_file->setObjectName(QStringLiteral("mnu_file"));
-    mnu_deal = mnu_file->addAction(QStringLiteral("&Deal"));
-    mnu_deal->setObjectName(QStringLiteral("mnu_deal"));
-    mnu_sep_1 = mnu_file->addSeparator();
-    mnu_sep_1->setObjectName(QStringLiteral("mnu_sep_1"));
-    mnu_exit = mnu_file->addAction(QStringLiteral("&Exit"));
-    mnu_exit->setObjectName(QStringLiteral("mnu_exit"));
+    mnu_file = named(menuBar()->addMenu(QStringLiteral("&File")), "mnu_file");
+    mnu_deal = named(mnu_file->addAction(QStringLiteral("&Deal")), "mnu_deal");
+    mnu_sep_1 = named(mnu_file->addSeparator(), "mnu_sep_1");
+    mnu_exit = named(mnu_file->addAction(QStringLiteral("&Exit")), "mnu_exit");
 
-    mnu_help = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnu_help->setObjectName(QStringLiteral("mnu_help"));
-    mnu_rules = mnu_help->addAction(QStringLiteral("&Rules"));
-    mnu_rules->setObjectName(QStringLiteral("mnu_rules"));
-    mnu_sep2 = mnu_help->addSeparator();
-    mnu_sep2->setObjectName(QStringLiteral("mnu_sep2"));
-    mnu_about = mnu_help->addAction(QStringLiteral("&About..."));
-    mnu_about->setObjectName(QStringLiteral("mnu_about"));
+    mnu_help = named(menuBar()->addMenu(QStringLiteral("&Help")), "mnu_help");
+    mnu_rules = named(mnu_help->addAction(QStringLiteral("&Rules")), "mnu_rules");
+    mnu_sep2 = named(mnu_help->addSeparator(), "mnu_sep2");
+    mnu_about = named(mnu_help->addAction(QStringLiteral("&About...")), "mnu_about");
 
     connect(mnu_deal, &QAction::triggered, this, [this] { mnu_deal_Click(); });
     connect(mnu_exit, &QAction::triggered, this, [this] { mnu_exit_Click(); });
@@ -93,31 +87,29 @@ void frm_board::createPlaces() {
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    auto make = [&](const QString& name) {
+    // A place with the name the code knows it by, the name a screen reader says, and the
+    // handler of its clicks.
+    auto make = [&](const QString& name, const QString& spoken, auto onClick) {
         auto* place = new BoardPlace(store_, client);
         place->setObjectName(name);
+        place->setAccessibleName(spoken);
+        connect(place, &BoardPlace::clicked, this, onClick);
         return place;
     };
-    for (int i = 1; i <= 4; ++i) {
-        auto* place = make(QStringLiteral("img_ace_%1").arg(i));
-        place->setAccessibleName(QStringLiteral("Foundation %1").arg(i));
-        connect(place, &BoardPlace::clicked, this,
-                [this, i] { img_ace_Click(static_cast<Int16>(i)); });
-        img_ace_.at(static_cast<std::size_t>(i - 1)) = place;
+    for (Int16 i = 1; i <= 4; ++i) {
+        img_ace_.at(static_cast<std::size_t>(i - 1)) =
+            make(QStringLiteral("img_ace_%1").arg(i), QStringLiteral("Foundation %1").arg(i),
+                 [this, i] { img_ace_Click(i); });
     }
-    for (int i = 5; i <= 20; ++i) {
-        auto* place = make(QStringLiteral("img_cards_%1").arg(i));
-        place->setAccessibleName(QStringLiteral("Tableau slot %1").arg(i));
-        connect(place, &BoardPlace::clicked, this,
-                [this, i] { img_cards_Click(static_cast<Int16>(i)); });
-        img_cards_.at(static_cast<std::size_t>(i - 5)) = place;
+    for (Int16 i = 5; i <= 20; ++i) {
+        img_cards_.at(static_cast<std::size_t>(i - 5)) =
+            make(QStringLiteral("img_cards_%1").arg(i), QStringLiteral("Tableau slot %1").arg(i),
+                 [this, i] { img_cards_Click(i); });
     }
-    img_deck_ = make(QStringLiteral("img_deck"));
-    img_deck_->setAccessibleName(QStringLiteral("Stock"));
-    connect(img_deck_, &BoardPlace::clicked, this, [this] { img_deck_Click(); });
-    img_dealt_ = make(QStringLiteral("img_dealt"));
-    img_dealt_->setAccessibleName(QStringLiteral("Waste"));
-    connect(img_dealt_, &BoardPlace::clicked, this, [this] { img_dealt_Click(); });
+    img_deck_ =
+        make(QStringLiteral("img_deck"), QStringLiteral("Stock"), [this] { img_deck_Click(); });
+    img_dealt_ =
+        make(QStringLiteral("img_dealt"), QStringLiteral("Waste"), [this] { img_dealt_Click(); });
 }
 
 void frm_board::Form_Load() {
@@ -137,7 +129,8 @@ void frm_board::Form_Load() {
             img_ace_.at(i)->move(kFoundationPositions.at(i).left, kFoundationPositions.at(i).top);
         }
         for (std::size_t i = 0; i < img_cards_.size(); ++i) {
-            img_cards_.at(i)->move(kSlotPositions.at(i).left, kSlotPositions.at(i).top);
+            const Position at = slotPosition(i);
+            img_cards_.at(i)->move(at.left, at.top);
         }
         img_deck_->move(kStockPosition.left, kStockPosition.top);
         img_dealt_->move(kWastePosition.left, kWastePosition.top);

@@ -3,6 +3,7 @@
 // "Run-time error 'N':". No play reaches them; they guard the 16-bit counters, the bounds of
 // every list and array, the display's resolution and the program's own pictures.
 
+#include <array>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
@@ -22,32 +23,32 @@ class RuntimeError : public std::runtime_error {
     int number_;
 };
 
-// Every run-time error the program can report, by its number.
+// Every run-time error the program can report: its number and its message.
 enum : int {
     ErrOverflow = 6,
     ErrOutOfMemory = 7,
     ErrSubscript = 9,
     ErrDivisionByZero = 11,
     ErrInternal = 51,
-    ErrInvalidPicture = 481,
+    ErrInvalidPicture = 481
 };
 
-// The message that goes with each number.
 inline const char* errorMessage(int number) noexcept {
-    switch (number) {
-    case ErrOverflow:
-        return "Overflow";
-    case ErrOutOfMemory:
-        return "Out of memory";
-    case ErrSubscript:
-        return "Subscript out of range";
-    case ErrDivisionByZero:
-        return "Division by zero";
-    case ErrInvalidPicture:
-        return "Invalid picture";
-    default:
-        return "Internal error";
+    struct Known {
+        int number;
+        const char* message;
+    };
+    static constexpr std::array<Known, 5> known = {{{ErrOverflow, "Overflow"},
+                                                    {ErrOutOfMemory, "Out of memory"},
+                                                    {ErrSubscript, "Subscript out of range"},
+                                                    {ErrDivisionByZero, "Division by zero"},
+                                                    {ErrInvalidPicture, "Invalid picture"}}};
+    for (const Known& error : known) {
+        if (error.number == number) {
+            return error.message;
+        }
     }
+    return "Internal error";
 }
 
 [[noreturn]] inline void raiseError(int number) {

@@ -1,9 +1,11 @@
 #include "platform/sound.h"
 
+#include "platform/error_guard.h"
 #include "platform/program_folder.h"
 #include "platform/sound_player/sound_player.h"
 #include "platform/wave_file.h"
 
+#include <QEvent>
 #include <QLibrary>
 #include <utility>
 
@@ -48,6 +50,12 @@ void PlaySound(const QString& path) {
     }
     if (PlaySoundFunction play = player()) {
         play(path);
+    }
+}
+
+void PlayOnActivation(const QEvent* event, QString (*path)()) {
+    if (event->type() == QEvent::WindowActivate) {
+        Guarded([path] { PlaySound(path()); });
     }
 }
 

@@ -3,6 +3,8 @@
 // waits for a sound, and a sound that cannot be played is simply not heard.
 
 #include <QString>
+
+class QEvent;
 #include <functional>
 
 namespace veltrane::platform {
@@ -11,6 +13,10 @@ namespace veltrane::platform {
 // playing stops. A missing or unplayable file plays nothing and says nothing. The audio output
 // is opened on the first call, never at start-up, so a machine without sound loses no time.
 void PlaySound(const QString& path);
+
+// A window's greeting: plays the sound at path() when the event says the window has become the
+// active one, each time the player comes back to it. Call it from the window's event().
+void PlayOnActivation(const QEvent* event, QString (*path)());
 
 // Sees every path the game asks to play, in order, before playback starts; an empty function
 // removes the observer. One per process: tests use it to hear which sounds were requested.

@@ -79,10 +79,7 @@ void frm_splash::Image1_Click() {
 }
 
 bool frm_splash::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
-        veltrane::platform::Guarded(
-            [] { veltrane::platform::PlaySound(veltrane::shell::GreetingSound()); });
-    }
+    veltrane::platform::PlayOnActivation(event, &veltrane::shell::GreetingSound);
     return QWidget::event(event);
 }
 

@@ -44,10 +44,7 @@ void frm_win::btn_OK_Click() {
 }
 
 bool frm_win::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
-        veltrane::platform::Guarded(
-            [] { veltrane::platform::PlaySound(veltrane::shell::ApplauseSound()); });
-    }
+    veltrane::platform::PlayOnActivation(event, &veltrane::shell::ApplauseSound);
     return QDialog::event(event);
 }
 

@@ -43,6 +43,12 @@ struct Click {
     Int16 index;
 };
 
+// File > Deal.
+void deal(Game& game) {
+    game.InitNewGame();
+    game.DealOuterCards();
+}
+
 void apply(Game& game, Click click) {
     switch (click.place) {
     case Place::Stock:
@@ -58,8 +64,7 @@ void apply(Game& game, Click click) {
         game.img_ace_Click(click.index);
         break;
     case Place::Deal:
-        game.InitNewGame();
-        game.DealOuterCards();
+        deal(game);
         break;
     }
 }
@@ -84,33 +89,31 @@ std::vector<Click> recordedClicks(std::size_t count) {
     return clicks;
 }
 
-void reportAllocations(benchmark::State& state, long before) {
+// The figures of a run: clicks or deals per second, and heap allocations per one.
+void report(benchmark::State& state, long before) {
     const double items = static_cast<double>(state.iterations());
     state.counters["allocs_per_item"] =
         static_cast<double>(allocations.load() - before) / (items > 0 ? items : 1);
+    state.SetItemsProcessed(state.iterations());
 }
 
 void NewDeal(benchmark::State& state) {
     veltrane::ClockRandomSource random;
     Game game(random);
-    game.InitNewGame();
-    game.DealOuterCards();
+    deal(game);
     const long before = allocations.load();
     for (auto _ : state) {
-        game.InitNewGame();
-        game.DealOuterCards();
+        deal(game);
         benchmark::DoNotOptimize(game.state().Deck(52));
     }
-    reportAllocations(state, before);
-    state.SetItemsProcessed(state.iterations());
+    report(state, before);
 }
 BENCHMARK(NewDeal);
 
 void Clicks(benchmark::State& state) {
     veltrane::SeededRandomSource random(1);
     Game game(random);
-    game.InitNewGame();
-    game.DealOuterCards();
+    deal(game);
     const auto clicks = recordedClicks(1 << 16);
     std::size_t next = 0;
     // Warm up: a whole game of clicks grows the waste and the lists to their final size.
@@ -126,59 +129,56 @@ void Clicks(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(game.state().CardPicked);
     }
-    reportAllocations(state, before);
-    state.SetItemsProcessed(state.iterations());
+    report(state, before);
 }
 BENCHMARK(Clicks);
 
-// Each kind of click on its own, where the state allows it to repeat.
-void StockClicks(benchmark::State& state) {
-    veltrane::SeededRandomSource random(2);
+// Each kind of click on its own, where the state allows it to repeat: a game dealt from the
+// seed, made ready by prepare, then click over and over; click may put the ready game back.
+template <typename Prepare, typename Repeat>
+void repeatClick(benchmark::State& state, std::uint64_t seed, Prepare prepare, Repeat click) {
+    veltrane::SeededRandomSource random(seed);
     Game game(random);
-    game.InitNewGame();
-    game.DealOuterCards();
-    const Game fresh = game;
+    deal(game);
+    prepare(game);
+    const Game ready = game;
     const long before = allocations.load();
     for (auto _ : state) {
-        if (game.board().img_deck.Picture == veltrane::img_blank) {
-            game.state() = fresh.state();
-            game.board() = fresh.board();
-        }
-        game.img_deck_Click();
+        click(game, ready);
     }
-    reportAllocations(state, before);
-    state.SetItemsProcessed(state.iterations());
+    report(state, before);
+}
+
+void StockClicks(benchmark::State& state) {
+    repeatClick(
+        state, 2, [](Game&) {},
+        [](Game& game, const Game& ready) {
+            if (game.board().img_deck.Picture == veltrane::img_blank) {
+                game.state() = ready.state();
+                game.board() = ready.board();
+            }
+            game.img_deck_Click();
+        });
 }
 BENCHMARK(StockClicks);
 
 void SlotClicks(benchmark::State& state) {
-    veltrane::SeededRandomSource random(3);
-    Game game(random);
-    game.InitNewGame();
-    game.DealOuterCards();
-    const long before = allocations.load();
-    for (auto _ : state) {
-        game.img_cards_Click(12);
-        benchmark::DoNotOptimize(game.state().CardPicked);
-    }
-    reportAllocations(state, before);
-    state.SetItemsProcessed(state.iterations());
+    repeatClick(
+        state, 3, [](Game&) {},
+        [](Game& game, const Game&) {
+            game.img_cards_Click(12);
+            benchmark::DoNotOptimize(game.state().CardPicked);
+        });
 }
 BENCHMARK(SlotClicks);
 
 void FoundationClicks(benchmark::State& state) {
-    veltrane::SeededRandomSource random(4);
-    Game game(random);
-    game.InitNewGame();
-    game.DealOuterCards();
-    game.img_cards_Click(5);
-    const long before = allocations.load();
-    for (auto _ : state) {
-        game.img_ace_Click(static_cast<Int16>(1 + (state.iterations() & 3)));
-        benchmark::DoNotOptimize(game.state().FoundationTop(1));
-    }
-    reportAllocations(state, before);
-    state.SetItemsProcessed(state.iterations());
+    repeatClick(
+        state, 4, [](Game& game) { game.img_cards_Click(5); },
+        [&state](Game& game, const Game&) {
+            game.img_ace_Click(static_cast<Int16>(1 + (state.iterations() & 3)));
+            benchmark::DoNotOptimize(game.state().FoundationTop(1));
+        });
 }
 BENCHMARK(FoundationClicks);
 

@@ -32,25 +32,27 @@ QByteArray widen24(const QByteArray& samples) {
     return wide;
 }
 
+// The sample format the sink is given; 24-bit samples are widened to 32 bits on loading.
+QAudioFormat::SampleFormat sampleFormatOf(WaveEncoding encoding) {
+    switch (encoding) {
+    case WaveEncoding::UnsignedInt8:
+        return QAudioFormat::UInt8;
+    case WaveEncoding::SignedInt16:
+        return QAudioFormat::Int16;
+    case WaveEncoding::SignedInt24:
+    case WaveEncoding::SignedInt32:
+        return QAudioFormat::Int32;
+    case WaveEncoding::Float32:
+        return QAudioFormat::Float;
+    }
+    return QAudioFormat::Unknown;
+}
+
 std::optional<QAudioFormat> formatOf(const WaveSound& sound) {
     QAudioFormat format;
     format.setSampleRate(sound.sampleRate);
     format.setChannelCount(sound.channels);
-    switch (sound.encoding) {
-    case WaveEncoding::UnsignedInt8:
-        format.setSampleFormat(QAudioFormat::UInt8);
-        break;
-    case WaveEncoding::SignedInt16:
-        format.setSampleFormat(QAudioFormat::Int16);
-        break;
-    case WaveEncoding::SignedInt24:
-    case WaveEncoding::SignedInt32:
-        format.setSampleFormat(QAudioFormat::Int32);
-        break;
-    case WaveEncoding::Float32:
-        format.setSampleFormat(QAudioFormat::Float);
-        break;
-    }
+    format.setSampleFormat(sampleFormatOf(sound.encoding));
     if (!format.isValid()) {
         return std::nullopt;
     }

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QRawFont>
 #include <QString>
+#include <initializer_list>
 
 namespace artgen {
 
@@ -67,6 +68,9 @@ QPainterPath fittedInto(const QPainterPath& path, const QRectF& box);
 QPainterPath suitPath(Suit s);
 // The suit mark of the given height centred at a point, optionally turned upside down.
 QPainterPath suitMark(Suit s, QPointF centre, qreal height, bool turned = false);
+
+// A closed outline through the given corners, in order.
+QPainterPath polygonPath(std::initializer_list<QPointF> corners);
 
 // The outline every card shape shares: 72 x 100 with rounded corners, on pixel centres.
 QPainterPath cardOutline();

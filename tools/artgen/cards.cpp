@@ -269,18 +269,15 @@ void paintCrown(QPainter& p, Court court, const Robe& robe) {
     p.setPen(outlinePen());
     p.setBrush(colour::gold);
     if (court == Court::King) {
-        QPainterPath crown;
-        crown.moveTo(30, 20.5);
-        crown.lineTo(29.3, 12.5);
-        crown.lineTo(32.3, 16);
-        crown.lineTo(34.2, 11);
-        crown.lineTo(36, 14.8);
-        crown.lineTo(37.8, 11);
-        crown.lineTo(39.7, 16);
-        crown.lineTo(42.7, 12.5);
-        crown.lineTo(42, 20.5);
-        crown.closeSubpath();
-        p.drawPath(crown);
+        p.drawPath(polygonPath({{30, 20.5},
+                                {29.3, 12.5},
+                                {32.3, 16},
+                                {34.2, 11},
+                                {36, 14.8},
+                                {37.8, 11},
+                                {39.7, 16},
+                                {42.7, 12.5},
+                                {42, 20.5}}));
         p.setPen(Qt::NoPen);
         p.setBrush(colour::cardRed);
         p.drawEllipse(QPointF(36, 18.4), 1.2, 1.2);
@@ -335,14 +332,7 @@ void paintEmblem(QPainter& p, Court court, Suit suit) {
     p.setPen(outlinePen());
     if (court == Court::King) {
         p.setBrush(QColor(225, 228, 235));
-        QPainterPath blade;
-        blade.moveTo(22.5, 14);
-        blade.lineTo(24, 16);
-        blade.lineTo(24, 42);
-        blade.lineTo(21, 42);
-        blade.lineTo(21, 16);
-        blade.closeSubpath();
-        p.drawPath(blade);
+        p.drawPath(polygonPath({{22.5, 14}, {24, 16}, {24, 42}, {21, 42}, {21, 16}}));
         p.setBrush(colour::gold);
         p.drawRect(QRectF(18.5, 41.5, 8, 2));
         p.setBrush(colour::flesh);
@@ -366,12 +356,7 @@ void paintEmblem(QPainter& p, Court court, Suit suit) {
         p.setBrush(QColor(150, 95, 45));
         p.drawRect(QRectF(21.5, 16, 2, 30));
         p.setBrush(QColor(225, 228, 235));
-        QPainterPath head;
-        head.moveTo(22.5, 10.5);
-        head.lineTo(24.5, 16);
-        head.lineTo(20.5, 16);
-        head.closeSubpath();
-        p.drawPath(head);
+        p.drawPath(polygonPath({{22.5, 10.5}, {24.5, 16}, {20.5, 16}}));
         QPainterPath axe;
         axe.moveTo(23.5, 17);
         axe.cubicTo(27, 17.5, 27.5, 21, 27, 23);
@@ -533,25 +518,22 @@ void drawBlank(QPainter& p, Blank kind) {
     const QColor grey(206, 206, 206);
     const QColor pink(246, 196, 206);
     p.setPen(Qt::NoPen);
+    // The suit's mark in the middle, each suit at the height that gives it the same weight.
+    const auto mark = [&p](const QColor& colour, Suit suit, qreal height) {
+        p.setBrush(colour);
+        p.drawPath(suitMark(suit, QPointF(36, 50), height));
+    };
     switch (kind) {
     case Blank::Plain:
         return;
     case Blank::Spades:
-        p.setBrush(grey);
-        p.drawPath(suitMark(Suit::Spades, QPointF(36, 50), 34));
-        return;
+        return mark(grey, Suit::Spades, 34);
     case Blank::Diamonds:
-        p.setBrush(pink);
-        p.drawPath(suitMark(Suit::Diamonds, QPointF(36, 50), 36));
-        return;
+        return mark(pink, Suit::Diamonds, 36);
     case Blank::Hearts:
-        p.setBrush(pink);
-        p.drawPath(suitMark(Suit::Hearts, QPointF(36, 50), 32));
-        return;
+        return mark(pink, Suit::Hearts, 32);
     case Blank::Clubs:
-        p.setBrush(grey);
-        p.drawPath(suitMark(Suit::Clubs, QPointF(36, 50), 34));
-        return;
+        return mark(grey, Suit::Clubs, 34);
     }
 }
 

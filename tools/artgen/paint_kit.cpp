@@ -121,6 +121,16 @@ QPainterPath suitMark(Suit s, QPointF centre, qreal height, bool turned) {
     return t.map(suitPath(s));
 }
 
+QPainterPath polygonPath(std::initializer_list<QPointF> corners) {
+    QPainterPath path;
+    path.moveTo(*corners.begin());
+    for (auto corner = corners.begin() + 1; corner != corners.end(); ++corner) {
+        path.lineTo(*corner);
+    }
+    path.closeSubpath();
+    return path;
+}
+
 QPainterPath cardOutline() {
     QPainterPath p;
     p.addRoundedRect(QRectF(0.5, 0.5, 71, 99), 4.5, 4.5);

@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <istream>
@@ -11,6 +12,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace veltrane {
@@ -162,37 +164,48 @@ class Replay {
             useSource(std::make_unique<SequenceRandomSource>(std::move(values)));
             return;
         }
+        expectArguments(command, args, argumentsOf(command));
         if (command == "seed") {
-            expectArguments(command, args, 1);
             useSource(std::make_unique<SeededRandomSource>(parseSeed(words[1])));
         } else if (command == "new") {
-            expectArguments(command, args, 0);
             game_.InitNewGame();
         } else if (command == "deal") {
-            expectArguments(command, args, 0);
             game_.InitNewGame();
             game_.DealOuterCards();
         } else if (command == "stock") {
-            expectArguments(command, args, 0);
             game_.img_deck_Click();
         } else if (command == "waste") {
-            expectArguments(command, args, 0);
             game_.img_dealt_Click();
         } else if (command == "slot") {
-            expectArguments(command, args, 1);
             game_.img_cards_Click(static_cast<Int16>(parseIndex(command, words[1], 5, 20)));
         } else if (command == "foundation") {
-            expectArguments(command, args, 1);
             game_.img_ace_Click(static_cast<Int16>(parseIndex(command, words[1], 1, 4)));
-        } else if (command == "show") {
-            expectArguments(command, args, 0);
-            show(out, game_, wins_);
         } else {
-            throw BadInput{"unknown command '" + std::string(command) + "'"};
+            show(out, game_, wins_);
         }
     }
 
   private:
+    // Every command but draws, with the number of arguments it takes.
+    static std::size_t argumentsOf(std::string_view command) {
+        static constexpr std::array<std::pair<std::string_view, std::size_t>, 8> commands = {{
+            {"seed", 1},
+            {"new", 0},
+            {"deal", 0},
+            {"stock", 0},
+            {"waste", 0},
+            {"slot", 1},
+            {"foundation", 1},
+            {"show", 0},
+        }};
+        for (const auto& [name, arguments] : commands) {
+            if (name == command) {
+                return arguments;
+            }
+        }
+        throw BadInput{"unknown command '" + std::string(command) + "'"};
+    }
+
     static void expectArguments(std::string_view command, std::size_t given, std::size_t wanted) {
         if (given < wanted) {
             throw BadInput{std::string(command) + " is missing its argument"};
