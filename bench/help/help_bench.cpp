@@ -120,12 +120,23 @@ Result run(const QByteArray& bytes) {
     return result;
 }
 
+QtMessageHandler qtDefault = nullptr;
+
+// The offscreen platform reports each window operation it cannot perform; those reports say
+// nothing about the figures.
+void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (!message.startsWith(QLatin1String("This plugin does not support"))) {
+        qtDefault(type, context, message);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    qtDefault = qInstallMessageHandler(quietOffscreen);
     QApplication app(argc, argv);
 
     QFile real(QStringLiteral(VELTRANE_RULES_FILE));
