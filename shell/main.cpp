@@ -2,10 +2,17 @@
 
 #include "platform/error_guard.h"
 #include "platform/quick_start.h"
+#include "platform/window_system.h"
+#include "shell/command_line.h"
 #include "shell/program.h"
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> answered = veltrane::shell::AnswerCommandLine(argc, argv)) {
+        return *answered;
+    }
+    veltrane::platform::WindowSystemStart start(argc, argv);
     const veltrane::platform::FontConfigurationWarmUp fonts;
-    veltrane::platform::GuardedApplication app(argc, argv);
+    veltrane::platform::GuardedApplication app(start.argc(), start.argv());
+    start.established();
     return veltrane::shell::RunProgram();
 }

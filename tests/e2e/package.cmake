@@ -13,6 +13,12 @@ add_test(NAME package_deb COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY
          WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 set_tests_properties(package_deb PROPERTIES LABELS e2e FIXTURES_SETUP veltrane_deb TIMEOUT 300)
 
+# Debian's checker: no error and no warning.
+add_test(NAME package_lintian
+         COMMAND ${CMAKE_COMMAND} -DPACKAGE_DIR=${CMAKE_BINARY_DIR}/packages -DVERSION=${PROJECT_VERSION}
+                 -P ${CMAKE_CURRENT_SOURCE_DIR}/package/lintian.cmake)
+set_tests_properties(package_lintian PROPERTIES LABELS e2e FIXTURES_REQUIRED veltrane_deb TIMEOUT 300)
+
 add_executable(package_e2e_tests ${CMAKE_CURRENT_LIST_DIR}/package/package_e2e_test.cpp)
 target_link_libraries(package_e2e_tests PRIVATE veltrane_e2e_support veltrane_help Qt6::Gui
                                                 GTest::gtest_main)

@@ -8,3 +8,20 @@ add_test(NAME shell_e2e_tests COMMAND shell_e2e_tests)
 # The greeting goes nowhere: its playback is proved by the sound test.
 set_tests_properties(shell_e2e_tests PROPERTIES LABELS e2e TIMEOUT 180
   ENVIRONMENT "PULSE_SERVER=unix:${CMAKE_CURRENT_BINARY_DIR}/no-sound-server")
+
+# The program as a command with no display: --version, --help, a wrong option, no display.
+add_executable(command_line_tests ${CMAKE_CURRENT_LIST_DIR}/shell/command_line_tests.cpp)
+target_link_libraries(command_line_tests PRIVATE Qt6::Core GTest::gtest_main)
+target_compile_definitions(command_line_tests PRIVATE VELTRANE_EXECUTABLE="$<TARGET_FILE:veltrane>"
+                           VELTRANE_VERSION="${PROJECT_VERSION}")
+add_dependencies(command_line_tests veltrane)
+add_test(NAME command_line_tests COMMAND command_line_tests)
+set_tests_properties(command_line_tests PROPERTIES LABELS e2e TIMEOUT 120)
+
+# The program on a headless Wayland compositor, alone and beside an X server.
+add_executable(wayland_e2e_tests ${CMAKE_CURRENT_LIST_DIR}/shell/wayland_e2e_tests.cpp)
+target_link_libraries(wayland_e2e_tests PRIVATE veltrane_e2e_support GTest::gtest_main)
+target_compile_definitions(wayland_e2e_tests PRIVATE VELTRANE_EXECUTABLE="$<TARGET_FILE:veltrane>")
+add_dependencies(wayland_e2e_tests veltrane)
+add_test(NAME wayland_e2e_tests COMMAND wayland_e2e_tests)
+set_tests_properties(wayland_e2e_tests PROPERTIES LABELS e2e TIMEOUT 180)

@@ -9,6 +9,8 @@
 #include "board/frm_board.h"
 #include "game/random_source.h"
 #include "help/frm_help.h"
+#include "plain_strategy.h"
+#include "qt_test_support.h"
 #include "shell/frm_win.h"
 
 #include <QAction>
@@ -129,49 +131,27 @@ class Soak {
         ++clicks_;
     }
 
-    // Whatever fits a foundation goes up, tableau first; else the waste card waits in a free
-    // slot of its suit's group; else the stock turns. False when the game is stuck.
+    QWidget* place(test_support::Click c) {
+        switch (c.kind) {
+        case test_support::Click::Slot:
+            return board_.img_cards(c.index);
+        case test_support::Click::Foundation:
+            return board_.img_ace(c.index);
+        case test_support::Click::Stock:
+            return board_.img_deck();
+        case test_support::Click::Waste:
+            return board_.img_dealt();
+        }
+        return nullptr;
+    }
+
+    // One move of the plain strategy; false when the game is stuck.
     bool moveTowardsTheWin() {
-        const GameState& s = game_.state();
-        const BoardModel& b = game_.board();
-        const bool wasteCard = b.img_dealt.Picture.isCard();
-        for (Int16 k = 1; k <= 4; ++k) {
-            const int wanted = s.FoundationTop(k) + 1;
-            for (Int16 j = 5; j <= 20; ++j) {
-                if (b.img_cards(j).Picture.isCard() && s.SlotRank(j) == wanted &&
-                    s.SlotSuit(j) == s.FoundationSuit(k)) {
-                    click(board_.img_cards(j));
-                    click(board_.img_ace(k));
-                    return true;
-                }
-            }
-            if (wasteCard && s.WasteRank == wanted && s.WasteSuit == s.FoundationSuit(k)) {
-                click(board_.img_dealt());
-                click(board_.img_ace(k));
-                return true;
-            }
+        const std::vector<test_support::Click> move = test_support::NextMove(game_);
+        for (const test_support::Click& c : move) {
+            click(place(c));
         }
-        if (wasteCard) {
-            for (Int16 k = 1; k <= 4; ++k) {
-                if (s.FoundationSuit(k) != s.WasteSuit) {
-                    continue;
-                }
-                const auto first = static_cast<Int16>(4 * k + 1);
-                const auto last = static_cast<Int16>(first + 3);
-                for (Int16 j = first; j <= last; ++j) {
-                    if (b.img_cards(j).Picture.isEmptySlotMark()) {
-                        click(board_.img_dealt());
-                        click(board_.img_cards(j));
-                        return true;
-                    }
-                }
-            }
-        }
-        if (b.img_deck.Picture != img_blank) {
-            click(board_.img_deck());
-            return true;
-        }
-        return false;
+        return !move.empty();
     }
 
     void playToWin() {
@@ -241,19 +221,10 @@ TEST(Soak, ThousandsOfGamesThroughTheBoardWindowKeepMemoryFlat) {
     RecordProperty("rss_at_end_kib", static_cast<int>(endRss));
 }
 
-// The offscreen platform says so each time a dialog asks to be raised; nothing else is dropped.
-QtMessageHandler gQtMessages = nullptr;
-
-void quietOffscreenRaise(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (text != QStringLiteral("This plugin does not support raise()")) {
-        gQtMessages(type, context, text);
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    gQtMessages = qInstallMessageHandler(quietOffscreenRaise);
+    test_support::QuietOffscreenReports();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     for (int i = 1; i + 1 < argc; ++i) {

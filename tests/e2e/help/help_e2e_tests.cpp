@@ -1,53 +1,56 @@
 // The Help window of the real program on a virtual X server: opened from the board's menu by
-// keyboard at its fixed client size, and the About page's link handed to the user's browser,
-// here a small script that records the address it was given.
+// keyboard at its fixed client size with the picture of its page, and the About page's link
+// handed to the user's browser, here a small script that records the address it was given.
 
+#include "expected_layout.h"
+#include "game_on_x.h"
+#include "picture_compare.h"
+#include "qt_test_support.h"
 #include "veltrane_config.h"
-#include "x_session.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 
-using veltrane::e2e::WindowId;
+using veltrane::e2e::kHelpTitle;
 using veltrane::e2e::XSession;
+using veltrane::test::LookTheSame;
+using veltrane::test_support::OnWhite;
+namespace expected = veltrane::expected;
 
 namespace {
 
-const QString kHelpTitle = QStringLiteral("^Veltrane - Help$");
-
-// The board, once the program shows it: a window that comes first (the splash) is passed with
-// a click at the middle of its ENTER HERE strip.
-std::optional<WindowId> showBoard(XSession& x, const QProcess& game) {
-    const auto first = x.waitForWindowOf(game);
-    if (!first) {
-        return std::nullopt;
-    }
-    if (x.windowTitle(*first) != QStringLiteral("Veltrane Solitaire")) {
-        const QRect splash = x.clientGeometry(*first);
-        x.click(splash.x() + 204, splash.y() + 380);
-    }
-    return x.waitForWindow(QStringLiteral("^Veltrane Solitaire$"));
+QImage picture(const char* name) {
+    return OnWhite(
+        QImage(QStringLiteral(VELTRANE_PICTURES_DIR "/%1.png").arg(QLatin1String(name))));
 }
 
-// Lets the window draw itself, then saves the whole screen beside the test for review.
-void saveScreen(XSession& x, const QString& name) {
-    QThread::msleep(300);
-    x.screenshot().save(name);
+// What a picture box of the help window shows on the screen: its picture sits inside a
+// two-pixel border at the box's top left corner and is cut off where the box ends.
+QImage boxOn(const QImage& screen, const QRect& client, const QRect& box) {
+    return screen.copy(box.adjusted(2, 2, -2, -2).translated(client.topLeft()));
 }
+
+const QRect kTitleBox(308, 25, 104, 148);
+const QRect kLogoBox(295, 58, 140, 102);
 
 TEST(HelpOnX, RulesByKeyboardOpensTheHelpWindowAtItsClientSize) {
     XSession x;
-    QProcess& game = x.launch(QStringLiteral(VELTRANE_EXECUTABLE));
-    const auto board = showBoard(x, game);
-    ASSERT_TRUE(board);
-    x.keys(*board, {QStringLiteral("alt+h"), QStringLiteral("r")});
-    const auto help = x.waitForWindow(kHelpTitle);
+    const auto help = veltrane::e2e::OpenHelp(x, x.launch(QStringLiteral(VELTRANE_EXECUTABLE)),
+                                              QStringLiteral("r"));
     ASSERT_TRUE(help);
-    EXPECT_EQ(x.clientGeometry(*help).size(), QSize(441, 304));
-    saveScreen(x, QStringLiteral("help_rules.png"));
+    const QRect client = x.clientGeometry(*help);
+    EXPECT_EQ(client.size(), QSize(expected::kHelp.clientWidth, expected::kHelp.clientHeight));
+
+    // The Rules page shows the title picture, cut to its box, and no logo.
+    const QImage title = picture("title").copy(0, 0, kTitleBox.width() - 4, kTitleBox.height() - 4);
+    const QImage screen = veltrane::e2e::ScreenWhen(
+        x, [&](const QImage& s) { return LookTheSame(boxOn(s, client, kTitleBox), title); });
+    EXPECT_TRUE(LookTheSame(boxOn(screen, client, kTitleBox), title)) << "no title picture";
+    EXPECT_FALSE(LookTheSame(boxOn(screen, client, kLogoBox), picture("logo")));
 }
 
 TEST(HelpOnX, AClickOnTheLinkHandsTheAddressToTheBrowser) {
@@ -66,16 +69,17 @@ TEST(HelpOnX, AClickOnTheLinkHandsTheAddressToTheBrowser) {
     qputenv("BROWSER", QFile::encodeName(browser));
 
     XSession x;
-    QProcess& game = x.launch(QStringLiteral(VELTRANE_EXECUTABLE));
-    const auto board = showBoard(x, game);
-    ASSERT_TRUE(board);
-    x.keys(*board, {QStringLiteral("alt+h"), QStringLiteral("a")});
-    const auto help = x.waitForWindow(kHelpTitle);
+    const auto help = veltrane::e2e::OpenHelp(x, x.launch(QStringLiteral(VELTRANE_EXECUTABLE)),
+                                              QStringLiteral("a"));
     ASSERT_TRUE(help);
     const QRect client = x.clientGeometry(*help);
-    saveScreen(x, QStringLiteral("help_about.png"));
+    // The About page shows the logo; the link is clicked once it is drawn beneath it.
+    const QImage logo = picture("logo");
+    const QImage screen = veltrane::e2e::ScreenWhen(
+        x, [&](const QImage& s) { return LookTheSame(boxOn(s, client, kLogoBox), logo); });
+    ASSERT_TRUE(LookTheSame(boxOn(screen, client, kLogoBox), logo)) << "no logo picture";
     // The middle of the link label, at 315, 162 and 93 x 18 in the window.
-    x.click(client.x() + 315 + 46, client.y() + 162 + 9);
+    veltrane::e2e::ClickIn(x, *help, QPoint(315 + 46, 162 + 9));
 
     QByteArray opened;
     for (QDeadlineTimer deadline(10000); !deadline.hasExpired(); QThread::msleep(50)) {

@@ -1,6 +1,6 @@
 # Installs the build into a scratch prefix and checks the layout a desktop expects of it: the
-# game with its files beside it, the link in bin, the desktop entry, the icons and the metainfo,
-# each accepted by the desktop's own validators.
+# game with its files beside it, the link in games, the licence, changelog and manual page, the
+# desktop entry, the icons and the metainfo, each accepted by the desktop's own validators.
 #
 #     cmake -DBUILD_DIR=<build> -DSOURCE_DIR=<source> -DWORK=<scratch folder> -P install_layout.cmake
 
@@ -30,16 +30,27 @@ file(REMOVE_RECURSE ${WORK})
 set(prefix ${WORK}/usr)
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
-set(game ${prefix}/lib/veltrane)
-foreach(file veltrane rules.txt orvik.txt SOUND/34.WAV SOUND/APPLAUS.WAV)
+set(game ${prefix}/lib/games/veltrane)
+foreach(file veltrane veltrane-sound.so rules.txt orvik.txt SOUND/34.WAV SOUND/APPLAUS.WAV)
   check("${game}/${file} is missing" EXISTS ${game}/${file})
 endforeach()
-check("bin/veltrane is not a link" IS_SYMLINK ${prefix}/bin/veltrane)
-file(READ_SYMLINK ${prefix}/bin/veltrane target)
-check("bin/veltrane points to ${target}" target STREQUAL "../lib/veltrane/veltrane")
-file(REAL_PATH ${prefix}/bin/veltrane resolved)
+check("games/veltrane is not a link" IS_SYMLINK ${prefix}/games/veltrane)
+file(READ_SYMLINK ${prefix}/games/veltrane target)
+check("games/veltrane points to ${target}" target STREQUAL "../lib/games/veltrane/veltrane")
+file(REAL_PATH ${prefix}/games/veltrane resolved)
 file(REAL_PATH ${game}/veltrane real_game)
-check("bin/veltrane resolves to ${resolved}" resolved STREQUAL real_game)
+check("games/veltrane resolves to ${resolved}" resolved STREQUAL real_game)
+
+# The licence, the changelog and the manual page where Debian looks for them.
+foreach(file share/doc/veltrane/copyright share/doc/veltrane/changelog.gz
+             share/man/man6/veltrane.6.gz)
+  check("${file} is missing" EXISTS ${prefix}/${file})
+endforeach()
+if(EXISTS ${prefix}/share/doc/veltrane/copyright)
+  file(STRINGS ${prefix}/share/doc/veltrane/copyright format LIMIT_COUNT 1)
+  check("the copyright file is not machine-readable: ${format}"
+        format STREQUAL "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/")
+endif()
 
 # The help texts are installed as committed bytes: CR LF and Windows-1252 survive.
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${SOURCE_DIR}/assets/rules.txt

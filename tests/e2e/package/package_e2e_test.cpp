@@ -1,10 +1,12 @@
-// The Debian package on this machine: installed with dpkg, the installed game started on a real
-// X server (the splash, then Help > Rules showing the installed rules text), then purged, with
-// nothing of it left behind. The package is removed again even when a check fails half-way.
-// Installing needs root and a free package database; without them the test is skipped.
+// The Debian package on this machine: installed with apt as a user would, answering
+// --version with no display, its manual page found by man, the installed game started on a
+// real X server (the splash, then Help > Rules showing the installed rules text), then purged,
+// with nothing of it left behind. The package is removed again even when a check fails
+// half-way. Installing needs root and a free package database; without them the test is
+// skipped.
 
+#include "game_on_x.h"
 #include "help/help_file.h"
-#include "x_session.h"
 
 #include <QClipboard>
 #include <QDeadlineTimer>
@@ -24,15 +26,18 @@ using veltrane::e2e::XSession;
 
 namespace {
 
-const QString kGameFolder = QStringLiteral("/usr/lib/veltrane");
+const QString kGameFolder = QStringLiteral("/usr/lib/games/veltrane");
+const QString kCommand = QStringLiteral("/usr/games/veltrane");
 
 struct ToolRun {
     int status = -1;
     QString output;
 };
 
-ToolRun run(const QString& program, const QStringList& arguments, int timeoutMs = 120000) {
+ToolRun run(const QString& program, const QStringList& arguments, int timeoutMs = 120000,
+            const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, arguments);
     if (!process.waitForFinished(timeoutMs)) {
@@ -75,7 +80,7 @@ QString builtPackage() {
 class InstalledPackage {
   public:
     explicit InstalledPackage(const QString& deb) {
-        const ToolRun install = run(QStringLiteral("dpkg"), {QStringLiteral("-i"), deb});
+        const ToolRun install = apt({QStringLiteral("install"), deb});
         output_ = install.output;
     }
     ~InstalledPackage() {
@@ -87,11 +92,19 @@ class InstalledPackage {
     InstalledPackage& operator=(const InstalledPackage&) = delete;
 
     const QString& output() const { return output_; }
-    ToolRun purge() const {
-        return run(QStringLiteral("dpkg"), {QStringLiteral("--purge"), "veltrane"});
-    }
+    ToolRun purge() const { return apt({QStringLiteral("purge"), QStringLiteral("veltrane")}); }
 
   private:
+    static ToolRun apt(QStringList arguments) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DEBIAN_FRONTEND"), QStringLiteral("noninteractive"));
+        arguments.prepend(QStringLiteral("--no-install-recommends"));
+        arguments.prepend(QStringLiteral("-y"));
+        arguments.prepend(QStringLiteral("DPkg::Lock::Timeout=120"));
+        arguments.prepend(QStringLiteral("-o"));
+        return run(QStringLiteral("apt-get"), arguments, 240000, env);
+    }
+
     QString output_;
 };
 
@@ -149,15 +162,31 @@ TEST(Package, InstallsStartsShowsTheInstalledRulesAndPurgesWithoutATrace) {
             }
         }
         for (const char* expected :
-             {"/usr/bin/veltrane", "/usr/lib/veltrane/veltrane", "/usr/lib/veltrane/rules.txt",
-              "/usr/lib/veltrane/orvik.txt", "/usr/lib/veltrane/SOUND/34.WAV",
-              "/usr/lib/veltrane/SOUND/APPLAUS.WAV", "/usr/lib/veltrane/veltrane-sound.so",
+             {"/usr/games/veltrane", "/usr/lib/games/veltrane/veltrane",
+              "/usr/lib/games/veltrane/rules.txt", "/usr/lib/games/veltrane/orvik.txt",
+              "/usr/lib/games/veltrane/SOUND/34.WAV", "/usr/lib/games/veltrane/SOUND/APPLAUS.WAV",
+              "/usr/lib/games/veltrane/veltrane-sound.so",
               "/usr/share/applications/veltrane.desktop",
-              "/usr/share/icons/hicolor/256x256/apps/veltrane.png"}) {
+              "/usr/share/icons/hicolor/256x256/apps/veltrane.png",
+              "/usr/share/doc/veltrane/copyright", "/usr/share/doc/veltrane/changelog.gz",
+              "/usr/share/man/man6/veltrane.6.gz"}) {
             EXPECT_TRUE(installedFiles.contains(QString::fromLatin1(expected))) << expected;
         }
-        EXPECT_EQ(QFileInfo(QStringLiteral("/usr/bin/veltrane")).canonicalFilePath(),
+        EXPECT_EQ(QFileInfo(kCommand).canonicalFilePath(),
                   kGameFolder + QStringLiteral("/veltrane"));
+
+        // The command answers with no display at all.
+        QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+        noDisplay.remove(QStringLiteral("DISPLAY"));
+        noDisplay.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        const ToolRun version = run(kCommand, {QStringLiteral("--version")}, 20000, noDisplay);
+        EXPECT_EQ(version.status, 0);
+        EXPECT_EQ(version.output, QStringLiteral("veltrane " VELTRANE_VERSION "\n"));
+
+        const ToolRun page = run(QStringLiteral("man"), {QStringLiteral("-w"), QStringLiteral("6"),
+                                                         QStringLiteral("veltrane")});
+        EXPECT_EQ(page.status, 0) << page.output.toStdString();
+        EXPECT_EQ(page.output.trimmed(), QStringLiteral("/usr/share/man/man6/veltrane.6.gz"));
 
         QFile rules(kGameFolder + QStringLiteral("/rules.txt"));
         ASSERT_TRUE(rules.open(QIODevice::ReadOnly));
@@ -165,17 +194,17 @@ TEST(Package, InstallsStartsShowsTheInstalledRulesAndPurgesWithoutATrace) {
         expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 
         XSession x;
-        QProcess& game = x.launch(QStringLiteral("/usr/bin/veltrane"));
+        QProcess& game = x.launch(kCommand);
         const auto splash = x.waitForWindowOf(game);
         ASSERT_TRUE(splash) << "the installed game showed no window";
         const QRect splashClient = x.clientGeometry(*splash);
         EXPECT_EQ(splashClient.size(), QSize(401, 405)) << "the first window is not the splash";
 
-        x.click(splashClient.x() + 204, splashClient.y() + 380);
-        const auto board = x.waitForWindow(QStringLiteral("^Veltrane Solitaire$"));
+        veltrane::e2e::ClickIn(x, *splash, veltrane::e2e::kEnterHere);
+        const auto board = x.waitForWindow(veltrane::e2e::kBoardTitle);
         ASSERT_TRUE(board) << "ENTER HERE did not open the board";
         x.keys(*board, {QStringLiteral("alt+h"), QStringLiteral("r")});
-        const auto help = x.waitForWindow(QStringLiteral("^Veltrane - Help$"));
+        const auto help = x.waitForWindow(veltrane::e2e::kHelpTitle);
         ASSERT_TRUE(help) << "Help > Rules opened no help window";
 
         const QString shown = copiedText(x, *help);
@@ -193,8 +222,10 @@ TEST(Package, InstallsStartsShowsTheInstalledRulesAndPurgesWithoutATrace) {
         EXPECT_FALSE(QFileInfo(path).exists() || QFileInfo(path).isSymLink())
             << path.toStdString() << " is left behind";
     }
-    // Nothing the game wrote while it ran stays behind either: the folder is gone.
-    EXPECT_FALSE(QFileInfo::exists(kGameFolder)) << "left behind: " << kGameFolder.toStdString();
+    // Nothing the game wrote while it ran stays behind either: the folders are gone.
+    for (const QString& folder : {kGameFolder, QStringLiteral("/usr/share/doc/veltrane")}) {
+        EXPECT_FALSE(QFileInfo::exists(folder)) << "left behind: " << folder.toStdString();
+    }
 }
 
 } // namespace

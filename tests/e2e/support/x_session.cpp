@@ -170,6 +170,18 @@ bool XSession::waitForWindowGone(const QString& titlePattern, int timeoutMs) {
     return false;
 }
 
+bool XSession::waitForFocus(WindowId window, int timeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
+    do {
+        if (firstWindow(run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")})) ==
+            window) {
+            return true;
+        }
+        QThread::msleep(kPollMs);
+    } while (!deadline.hasExpired());
+    return false;
+}
+
 QString XSession::windowTitle(WindowId window) {
     return QString::fromUtf8(run(QStringLiteral("xdotool"),
                                  {QStringLiteral("getwindowname"), QString::number(window)}))

@@ -62,6 +62,8 @@ class XSession {
     // True once no visible window matches the title, waiting up to timeoutMs.
     bool waitForWindowGone(const QString& titlePattern, int timeoutMs = 15000);
     QString windowTitle(WindowId window);
+    // True once the window has the input focus, waiting up to timeoutMs.
+    bool waitForFocus(WindowId window, int timeoutMs = 15000);
 
     // The window's client area (inside the window manager's frame) in screen coordinates.
     QRect clientGeometry(WindowId window);

@@ -3,60 +3,48 @@
 
 #include "board/frm_board.h"
 #include "board/place_description.h"
+#include "expected_layout.h"
 #include "game/cards.h"
 #include "game/random_source.h"
 #include "picture_compare.h"
 #include "platform/error_guard.h"
-#include "platform/window_sizing.h"
+#include "qt_test_support.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
-#include <QPushButton>
-#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QtMath>
 #include <gtest/gtest.h>
-#include <optional>
+#include <memory>
+#include <vector>
 
 using namespace veltrane;
 using veltrane::board::BoardPlace;
 
 namespace {
 
-const platform::WindowSpec kBoardSpec{620, 460, true, platform::FrameKind::FixedSingle};
+namespace expected = veltrane::expected;
 
-struct Spot {
-    int left;
-    int top;
-};
+QRect placeAt(expected::Spot spot, int width) {
+    return {spot.left, spot.top, width, expected::kCardHeight};
+}
 
-const std::array<Spot, 16> kSlots = {{{4, 2},
-                                      {155, 2},
-                                      {4, 107},
-                                      {155, 107},
-                                      {394, 2},
-                                      {544, 2},
-                                      {394, 107},
-                                      {544, 107},
-                                      {4, 255},
-                                      {155, 255},
-                                      {4, 358},
-                                      {155, 358},
-                                      {394, 255},
-                                      {544, 255},
-                                      {394, 358},
-                                      {544, 358}}};
-const std::array<Spot, 4> kFoundations = {{{80, 57}, {469, 57}, {80, 312}, {469, 312}}};
+// The tableau after Deal from the unshuffled deck: the aces lead it, so slots 5 to 13 hold the
+// five to the king of spades, slot 14 the two of spades that the ace of diamonds changed places
+// with, and slots 15 to 20 the two to the seven of diamonds.
+const std::array<int, 16> kUnshuffledTableau = {5,  6, 7,  8,  9,  10, 11, 12,
+                                                13, 2, 15, 16, 17, 18, 19, 20};
 
-// A loaded, shown board over a seeded game.
+// A loaded, shown board over the unshuffled deck (every draw 0), or over a seeded game.
 class Board : public ::testing::Test {
   protected:
-    explicit Board(std::uint64_t seed = 1) : random_(seed), game_(random_), board_(game_) {
+    explicit Board(std::unique_ptr<RandomSource> random =
+                       std::make_unique<SequenceRandomSource>(std::vector<float>{0.0F}))
+        : random_(std::move(random)), game_(*random_), board_(game_) {
         board_.Form_Load();
         board_.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&board_));
@@ -77,9 +65,16 @@ class Board : public ::testing::Test {
 
     void click(QWidget* place, QPoint at = {}) { QTest::mouseClick(place, Qt::LeftButton, {}, at); }
 
-    SeededRandomSource random_;
+    void deal() { board_.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger(); }
+
+    std::unique_ptr<RandomSource> random_;
     Game game_;
     frm_board board_;
+};
+
+class ShuffledBoard : public Board {
+  protected:
+    ShuffledBoard() : Board(std::make_unique<SeededRandomSource>(1)) {}
 };
 
 TEST_F(Board, IsCaptionedFixedAndCentredWithItsClientAreaBelowTheMenuBar) {
@@ -90,39 +85,39 @@ TEST_F(Board, IsCaptionedFixedAndCentredWithItsClientAreaBelowTheMenuBar) {
     EXPECT_EQ(board_.minimumSize(), board_.maximumSize());
     EXPECT_FALSE(board_.menuBar()->isNativeMenuBar());
 
-    EXPECT_EQ(board_.centralWidget()->size(), QSize(621, 461));
+    EXPECT_EQ(board_.centralWidget()->size(),
+              QSize(expected::kBoard.clientWidth, expected::kBoard.clientHeight));
     EXPECT_EQ(board_.centralWidget()->y(), board_.menuBar()->geometry().bottom() + 1);
     EXPECT_EQ(board_.centralWidget()->palette().color(QPalette::Window), QColor(Qt::white));
 
-    const double dpi = qEnvironmentVariableIntValue("VELTRANE_TEST_DPI");
-    const QRect screen = board_.screen()->geometry();
-    const platform::Placement p =
-        platform::ComputePlacement(kBoardSpec, dpi, dpi, screen.width(), screen.height());
-    EXPECT_EQ(board_.pos(), QPoint(p.left, p.top));
+    EXPECT_EQ(board_.pos(), test_support::CentredPosition(expected::kBoard, &board_));
 }
 
 TEST_F(Board, LaysOutEveryPlaceAndADealSizesTheSlotsToTheirCards) {
     for (Int16 i = 5; i <= 20; ++i) {
-        const Spot s = kSlots.at(static_cast<std::size_t>(i - 5));
-        EXPECT_EQ(board_.img_cards(i)->geometry(), QRect(s.left, s.top, 70, 100)) << i;
+        EXPECT_EQ(board_.img_cards(i)->geometry(), placeAt(expected::slot(i), expected::kLoadWidth))
+            << i;
         EXPECT_TRUE(board_.img_cards(i)->picture().isNone());
     }
     for (Int16 i = 1; i <= 4; ++i) {
-        const Spot s = kFoundations.at(static_cast<std::size_t>(i - 1));
         // The aces are laid at load, so the foundations already hold a picture.
-        EXPECT_EQ(board_.img_ace(i)->geometry(), QRect(s.left, s.top, 72, 100)) << i;
+        EXPECT_EQ(board_.img_ace(i)->geometry(),
+                  placeAt(expected::foundation(i), expected::kCardWidth))
+            << i;
     }
-    EXPECT_EQ(board_.img_deck()->geometry(), QRect(236, 180, 72, 100));
-    EXPECT_EQ(board_.img_dealt()->geometry(), QRect(312, 180, 72, 100));
+    EXPECT_EQ(board_.img_deck()->geometry(), placeAt(expected::kStock, expected::kCardWidth));
+    EXPECT_EQ(board_.img_dealt()->geometry(), placeAt(expected::kWaste, expected::kCardWidth));
     EXPECT_EQ(board_.img_deck()->picture(), Picture::card(0));
     EXPECT_EQ(board_.img_dealt()->picture(), img_blank);
 
-    board_.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger();
+    deal();
     const QRect client = board_.centralWidget()->rect();
     for (Int16 i = 5; i <= 20; ++i) {
-        const Spot s = kSlots.at(static_cast<std::size_t>(i - 5));
-        EXPECT_EQ(board_.img_cards(i)->geometry(), QRect(s.left, s.top, 72, 100)) << i;
-        EXPECT_EQ(board_.img_cards(i)->picture(), Picture::card(game_.state().Deck(i))) << i;
+        EXPECT_EQ(board_.img_cards(i)->geometry(), placeAt(expected::slot(i), expected::kCardWidth))
+            << i;
+        EXPECT_EQ(board_.img_cards(i)->picture(),
+                  Picture::card(kUnshuffledTableau.at(static_cast<std::size_t>(i - 5))))
+            << i;
     }
     const std::vector<BoardPlace*> places = allPlaces();
     for (std::size_t a = 0; a < places.size(); ++a) {
@@ -136,8 +131,8 @@ TEST_F(Board, LaysOutEveryPlaceAndADealSizesTheSlotsToTheirCards) {
     }
 }
 
-TEST_F(Board, ShowsTheStoredPicturesAtTheirOwnSize) {
-    board_.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger();
+TEST_F(Board, ShowsTheStoredPicturesAtTheirOwnSizeOnWhite) {
+    deal();
     board::PictureStore store;
     const qreal dpr = board_.devicePixelRatioF();
     for (BoardPlace* place : {board_.img_cards(5), board_.img_cards(20), board_.img_ace(3),
@@ -176,17 +171,17 @@ TEST_F(Board, HasTheFileAndHelpMenusWithTheirAccessKeys) {
     }
 }
 
-TEST_F(Board, DealFillsTheSixteenSlotsAndDealsANewGameEachTime) {
-    auto* deal = board_.findChild<QAction*>(QStringLiteral("mnu_deal"));
-    deal->trigger();
+TEST_F(ShuffledBoard, DealFillsTheSixteenSlotsAndDealsANewGameEachTime) {
+    deal();
     std::vector<Picture> first;
     for (Int16 i = 5; i <= 20; ++i) {
         first.push_back(board_.img_cards(i)->picture());
     }
-    deal->trigger();
+    deal();
     std::vector<Picture> second;
     for (Int16 i = 5; i <= 20; ++i) {
-        EXPECT_EQ(board_.img_cards(i)->picture(), Picture::card(game_.state().Deck(i)));
+        // The window mirrors the rules' board.
+        EXPECT_EQ(board_.img_cards(i)->picture(), game_.board().img_cards(i).Picture);
         second.push_back(board_.img_cards(i)->picture());
     }
     EXPECT_NE(first, second);
@@ -194,7 +189,7 @@ TEST_F(Board, DealFillsTheSixteenSlotsAndDealsANewGameEachTime) {
 }
 
 TEST_F(Board, ClicksReachTheirPlaceAndTheFrameAppearsAndGoes) {
-    board_.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger();
+    deal();
     for (Int16 i = 5; i <= 20; ++i) {
         BoardPlace* slot = board_.img_cards(i);
         click(slot);
@@ -207,8 +202,9 @@ TEST_F(Board, ClicksReachTheirPlaceAndTheFrameAppearsAndGoes) {
         EXPECT_EQ(game_.state().CardPicked, 0);
     }
 
+    // The first stock card of the unshuffled deck: the eight of diamonds.
     click(board_.img_deck());
-    EXPECT_EQ(board_.img_dealt()->picture(), Picture::card(game_.state().Deck(21)));
+    EXPECT_EQ(board_.img_dealt()->picture(), Picture::card(21));
     click(board_.img_dealt());
     EXPECT_TRUE(board_.img_dealt()->framed());
     click(board_.img_dealt());
@@ -252,9 +248,9 @@ class DrawnBoard {
 };
 
 TEST_F(Board, BeforeTheFirstDealAClickedSlotIsDrawnFramedAtItsLoadSize) {
-    // Slot 5 at 4, 2 keeps its load size of 70 x 100 until a card is put into it.
-    const QRect slot5(4, 2, 70, 100);
-    const QRect slot6(155, 2, 70, 100);
+    // Slot 5 keeps its load size of 70 x 100 until a card is put into it.
+    const QRect slot5 = placeAt(expected::slot(5), expected::kLoadWidth);
+    const QRect slot6 = placeAt(expected::slot(6), expected::kLoadWidth);
     QWidget* client = board_.centralWidget();
     const QPoint middle = board_.img_cards(5)->mapTo(&board_, QPoint(35, 50));
     QTest::mouseClick(board_.windowHandle(), Qt::LeftButton, {}, middle);
@@ -271,33 +267,19 @@ TEST_F(Board, BeforeTheFirstDealAClickedSlotIsDrawnFramedAtItsLoadSize) {
 }
 
 TEST_F(Board, AClickOnAFoundationMovesThePickedCardOntoIt) {
-    // Find a two in the tableau; some deal of the first few has one.
-    std::optional<Int16> two;
-    for (int attempt = 0; attempt < 50 && !two; ++attempt) {
-        board_.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger();
-        for (Int16 i = 5; i <= 20 && !two; ++i) {
-            if (CardRank(game_.state().Deck(i)) == 2) {
-                two = i;
-            }
-        }
-    }
-    ASSERT_TRUE(two.has_value());
-    const Int16 card = game_.state().Deck(*two);
-    // Foundations build spades, diamonds, hearts, clubs.
-    const std::array<Int16, 5> foundationOfSuit = {0, 1, 2, 4, 3};
-    const Int16 foundation = foundationOfSuit.at(static_cast<std::size_t>(CardSuit(card)));
-
-    click(board_.img_cards(*two));
-    click(board_.img_ace(foundation));
-    EXPECT_EQ(board_.img_ace(foundation)->picture(), Picture::card(card));
-    EXPECT_TRUE(board_.img_cards(*two)->picture().isEmptySlotMark());
-    EXPECT_FALSE(board_.img_cards(*two)->framed());
-    EXPECT_EQ(board_.img_ace(foundation)->accessibleDescription(), board::CardName(card));
-    EXPECT_EQ(board_.img_cards(*two)->accessibleDescription(), QStringLiteral("empty"));
+    // The two of spades lies in slot 14, of the hearts group, and goes onto foundation 1.
+    deal();
+    click(board_.img_cards(14));
+    click(board_.img_ace(1));
+    EXPECT_EQ(board_.img_ace(1)->picture(), Picture::card(2));
+    EXPECT_EQ(board_.img_cards(14)->picture(), img_blankHearts);
+    EXPECT_FALSE(board_.img_cards(14)->framed());
+    EXPECT_EQ(board_.img_ace(1)->accessibleDescription(), QStringLiteral("two of spades"));
+    EXPECT_EQ(board_.img_cards(14)->accessibleDescription(), QStringLiteral("empty"));
 }
 
 TEST_F(Board, ADoubleClickDeliversOneClick) {
-    board_.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger();
+    deal();
     BoardPlace* slot = board_.img_cards(9);
     const QPoint at = slot->mapTo(&board_, slot->rect().center());
     // Through the window, as the window system delivers it: press, release, press, double
@@ -308,7 +290,7 @@ TEST_F(Board, ADoubleClickDeliversOneClick) {
 }
 
 TEST_F(Board, APressThatEndsOutsideThePlaceIsNoClick) {
-    board_.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger();
+    deal();
     BoardPlace* slot = board_.img_cards(5);
     QTest::mousePress(slot, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseRelease(slot, Qt::LeftButton, {}, QPoint(100, 10));
@@ -322,10 +304,10 @@ TEST_F(Board, DescribesThePlacesForScreenReaders) {
     EXPECT_EQ(board_.img_ace(1)->accessibleDescription(), QStringLiteral("ace of spades"));
     EXPECT_EQ(board_.img_deck()->accessibleDescription(), QStringLiteral("32 cards"));
     EXPECT_EQ(board_.img_dealt()->accessibleDescription(), QStringLiteral("empty"));
-    board_.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger();
+    deal();
     click(board_.img_deck());
     EXPECT_EQ(board_.img_deck()->accessibleDescription(), QStringLiteral("31 cards"));
-    EXPECT_EQ(board_.img_dealt()->accessibleDescription(), board::CardName(game_.state().Deck(21)));
+    EXPECT_EQ(board_.img_dealt()->accessibleDescription(), QStringLiteral("eight of diamonds"));
     EXPECT_EQ(board::CardName(46), QStringLiteral("seven of hearts"));
     EXPECT_EQ(board::CardName(27), QStringLiteral("ace of clubs"));
 }
@@ -354,7 +336,7 @@ TEST(PictureStore, HoldsEveryPictureAtItsSizeForBothKindsOfScreen) {
 
 // The child programs run the real board in a process of their own: one closes it from the
 // menu, one throws from a click handler and answers its own message box.
-int runChild(const std::string& mode) {
+int runChild(bool exit) {
     int argc = 1;
     char name[] = "board";
     char* argv[] = {name, nullptr};
@@ -364,55 +346,42 @@ int runChild(const std::string& mode) {
     frm_board board(game);
     board.Form_Load();
     board.show();
-    if (mode == "--exit-child") {
-        QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, [&] {
+        if (exit) {
             board.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger();
             board.findChild<QAction*>(QStringLiteral("mnu_exit"))->trigger();
-        });
-    } else {
-        QTimer::singleShot(0, [&] {
-            QTimer::singleShot(0, [] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                if (box != nullptr) {
-                    std::fputs(qPrintable(box->windowTitle() + QLatin1Char('|') + box->text()),
-                               stdout);
-                    box->buttons().front()->click();
-                }
-            });
+        } else {
+            test_support::ReportNextMessageBox();
             board.img_cards_Click(21);
-        });
-    }
+        }
+    });
     return QApplication::exec();
 }
 
-QProcess* runChildProcess(const QString& flag) {
-    auto* child = new QProcess;
-    child->start(QCoreApplication::applicationFilePath(), {flag});
-    return child;
-}
-
 TEST(BoardProgram, ExitClosesTheBoardAndEndsTheProgram) {
-    std::unique_ptr<QProcess> child(runChildProcess(QStringLiteral("--exit-child")));
-    ASSERT_TRUE(child->waitForFinished(20000));
-    EXPECT_EQ(child->exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(child->exitCode(), 0);
+    const test_support::ChildRun child = test_support::RunThisProgram({"--exit-child"});
+    ASSERT_TRUE(child.finished);
+    EXPECT_EQ(child.exitStatus, QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode, 0);
 }
 
 TEST(BoardProgram, ARuntimeErrorInAClickHandlerShowsTheMessageAndEndsTheProgram) {
-    std::unique_ptr<QProcess> child(runChildProcess(QStringLiteral("--error-child")));
-    ASSERT_TRUE(child->waitForFinished(20000));
-    EXPECT_EQ(child->exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(child->exitCode(), platform::kRuntimeErrorExitStatus);
-    EXPECT_EQ(QString::fromUtf8(child->readAllStandardOutput()),
+    const test_support::ChildRun child = test_support::RunThisProgram({"--error-child"});
+    ASSERT_TRUE(child.finished);
+    EXPECT_EQ(child.exitStatus, QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode, platform::kRuntimeErrorExitStatus);
+    EXPECT_EQ(QString::fromUtf8(child.output),
               QStringLiteral("Veltrane|Run-time error '9':\n\nSubscript out of range"));
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 &&
-        (std::string(argv[1]) == "--exit-child" || std::string(argv[1]) == "--error-child")) {
-        return runChild(argv[1]);
+    if (const auto status = test_support::RunChildIfAsked(
+            argc, argv,
+            {{"--exit-child", [](int, char**) { return runChild(true); }},
+             {"--error-child", [](int, char**) { return runChild(false); }}})) {
+        return *status;
     }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

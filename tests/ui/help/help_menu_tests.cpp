@@ -5,6 +5,7 @@
 #include "game/game.h"
 #include "help/frm_help.h"
 #include "platform/program_folder.h"
+#include "qt_test_support.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,17 +40,15 @@ TEST(HelpMenu, AboutThenRulesOpenTheWindowOnTheirOwnPages) {
 
     // Answers each Help window once it shows its page: note the page, then press "OK".
     QList<Seen> seen;
-    QTimer answer;
-    answer.setInterval(5);
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        auto* help = qobject_cast<frm_help*>(QApplication::activeModalWidget());
+    const veltrane::test_support::ModalAnswerer answer([&](QWidget* modal) {
+        auto* help = qobject_cast<frm_help*>(modal);
         if (help == nullptr || help->helpText().isEmpty()) {
-            return;
+            return false;
         }
         seen.append({help->helpText(), !help->findChild<QLabel*>("img_logo")->isHidden()});
         help->findChild<QPushButton*>("btn_help_4")->click();
+        return true;
     });
-    answer.start();
 
     for (const char* item : {"mnu_about", "mnu_rules"}) {
         auto* action = board.findChild<QAction*>(QLatin1String(item));

@@ -2,9 +2,10 @@
 // files beside the program, the keyboard, the read-only text, bad help files, and the web link
 // captured as the desktop would receive it.
 
+#include "expected_layout.h"
 #include "help/frm_help.h"
 #include "platform/program_folder.h"
-#include "platform/window_sizing.h"
+#include "qt_test_support.h"
 #include "veltrane_config.h"
 
 #include <QApplication>
@@ -18,11 +19,9 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -30,6 +29,7 @@
 
 using veltrane::GameState;
 using veltrane::help::DecodeWindows1252;
+namespace expected = veltrane::expected;
 
 namespace {
 
@@ -66,20 +66,18 @@ bool waitUntil(const std::function<bool()>& done) {
 // Answers every message box that opens with OK and keeps its text.
 class MessageBoxes {
   public:
-    MessageBoxes() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                texts.append(box->text());
-                box->buttons().front()->click();
-            }
-        });
-        timer_.start();
-    }
     QStringList texts;
 
   private:
-    QTimer timer_;
+    veltrane::test_support::ModalAnswerer answerer_{[this](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box == nullptr) {
+            return false;
+        }
+        texts.append(box->text());
+        box->buttons().front()->click();
+        return true;
+    }};
 };
 
 // Receives the addresses the window hands to the desktop.
@@ -147,23 +145,20 @@ TEST_F(HelpWindow, EachOpeningStartsOnThePageTheMenuChose) {
         bool about;
     };
     QList<Opening> seen;
-    int step = 0;
-    QTimer driver;
-    driver.setInterval(5);
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-        auto* help = qobject_cast<frm_help*>(QApplication::activeModalWidget());
+    const veltrane::test_support::ModalAnswerer driver([&](QWidget* modal) {
+        auto* help = qobject_cast<frm_help*>(modal);
         if (help == nullptr || !help->isActiveWindow() || help->helpText().isEmpty()) {
-            return;
+            return false;
         }
         window = help;
         seen.append({state.HelpTopic, help->helpText(), onAboutPage()});
-        if (step++ == 0) {
+        if (seen.size() == 1) {
             button(0)->click();
             EXPECT_EQ(help->helpText(), QString::fromLatin1(kRules));
         }
         button(4)->click();
+        return true;
     });
-    driver.start();
 
     for (const veltrane::Int16 topic : std::initializer_list<veltrane::Int16>{1, 1, 0}) {
         state.HelpTopic = topic;
@@ -185,15 +180,9 @@ TEST_F(HelpWindow, IsLaidOutAtItsFixedPixelPositions) {
     EXPECT_EQ(window->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
     EXPECT_FALSE(window->windowFlags() &
                  (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(window->size(), QSize(441, 304));
+    EXPECT_EQ(window->size(), QSize(expected::kHelp.clientWidth, expected::kHelp.clientHeight));
     EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "not resizable";
-
-    const QScreen* screen = window->screen();
-    const double dpi = screen->logicalDotsPerInchX() * screen->devicePixelRatio();
-    const auto placement = veltrane::platform::ComputePlacement(
-        {440, 280, true, veltrane::platform::FrameKind::ToolWindow}, dpi, dpi,
-        screen->geometry().width(), screen->geometry().height());
-    EXPECT_EQ(window->pos(), QPoint(placement.left, placement.top));
+    EXPECT_EQ(window->pos(), veltrane::test_support::CentredPosition(expected::kHelp, window));
 
     EXPECT_EQ(text()->geometry(), QRect(5, 8, 281, 292));
     EXPECT_EQ(button(0)->geometry(), QRect(300, 214, 127, 23));

@@ -1,11 +1,13 @@
 // The window-system layer: the sizing rule's arithmetic, windows sized at the display's real
 // resolution, the message box, and the error guard ending the program.
 
+#include "expected_layout.h"
 #include "game/runtime_error.h"
 #include "platform/error_guard.h"
 #include "platform/message_box.h"
 #include "platform/pictures.h"
 #include "platform/window_sizing.h"
+#include "qt_test_support.h"
 
 #include <QDirIterator>
 #include <QGuiApplication>
@@ -20,16 +22,23 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <string>
+#include <utility>
 
 using namespace veltrane;
 using namespace veltrane::platform;
 
 namespace {
 
-const WindowSpec kBoard{620, 460, true, FrameKind::FixedSingle};
-const WindowSpec kSplash{400, 400, false, FrameKind::ToolWindow};
-const WindowSpec kWin{306, 124, false, FrameKind::ToolWindow};
-const WindowSpec kHelp{440, 280, true, FrameKind::ToolWindow};
+namespace expected = veltrane::expected;
+
+WindowSpec asked(const expected::Window& window) {
+    return {window.askedWidth, window.askedHeight, window.menuAllowance,
+            window.toolWindow ? FrameKind::ToolWindow : FrameKind::FixedSingle};
+}
+
+const WindowSpec kBoard = asked(expected::kBoard);
+const WindowSpec kSplash = asked(expected::kSplash);
 
 TEST(SizingRule, AdjustsTheBoardRectangleAsTheClassicFrameDoes) {
     const PixelRect r = AdjustWindowRect({0, 0, 620, 460}, true);
@@ -41,21 +50,16 @@ TEST(SizingRule, AdjustsTheBoardRectangleAsTheClassicFrameDoes) {
 
 TEST(SizingRule, ClientAreasAreFixedAtEveryResolution) {
     for (double dpi : {96.0, 110.0, 120.0, 144.0, 192.0}) {
-        SCOPED_TRACE(dpi);
-        const Placement board = ComputePlacement(kBoard, dpi, dpi, 1920, 1080);
-        EXPECT_EQ(board.outerWidth, 627);
-        EXPECT_EQ(board.outerHeight, 505);
-        EXPECT_EQ(board.clientWidth, 621);
-        EXPECT_EQ(board.clientHeight, 461);
-        const Placement splash = ComputePlacement(kSplash, dpi, dpi, 1920, 1080);
-        EXPECT_EQ(splash.clientWidth, 401);
-        EXPECT_EQ(splash.clientHeight, 405);
-        const Placement win = ComputePlacement(kWin, dpi, dpi, 1920, 1080);
-        EXPECT_EQ(win.clientWidth, 307);
-        EXPECT_EQ(win.clientHeight, 129);
-        const Placement help = ComputePlacement(kHelp, dpi, dpi, 1920, 1080);
-        EXPECT_EQ(help.clientWidth, 441);
-        EXPECT_EQ(help.clientHeight, 304);
+        for (const auto& [name, window] :
+             {std::pair{"board", expected::kBoard}, std::pair{"splash", expected::kSplash},
+              std::pair{"win", expected::kWin}, std::pair{"help", expected::kHelp}}) {
+            SCOPED_TRACE(std::string(name) + " at " + std::to_string(dpi));
+            const Placement p = ComputePlacement(asked(window), dpi, dpi, 1920, 1080);
+            EXPECT_EQ(p.outerWidth, window.outerWidth);
+            EXPECT_EQ(p.outerHeight, window.outerHeight);
+            EXPECT_EQ(p.clientWidth, window.clientWidth);
+            EXPECT_EQ(p.clientHeight, window.clientHeight);
+        }
     }
 }
 
@@ -132,17 +136,16 @@ TEST(RealWindows, AMainWindowGetsItsClientAreaBelowItsMenuBar) {
     SizeWindow(&w, kBoard);
     CentreWindow(&w, kBoard);
     w.show();
-    EXPECT_EQ(w.centralWidget()->size(), QSize(621, 461));
-    const QRect screen = w.screen()->geometry();
-    EXPECT_EQ(w.pos(), QPoint(TwipsToPixels((screen.width() - 627) / 2.0, 1),
-                              TwipsToPixels((screen.height() - 505) / 2.0, 1)));
+    EXPECT_EQ(w.centralWidget()->size(),
+              QSize(expected::kBoard.clientWidth, expected::kBoard.clientHeight));
+    EXPECT_EQ(w.pos(), veltrane::test_support::CentredPosition(expected::kBoard, &w));
 }
 
 TEST(RealWindows, AToolWindowGetsTheTallerClientArea) {
     QWidget w;
     SizeWindow(&w, kSplash);
     w.show();
-    EXPECT_EQ(w.size(), QSize(401, 405));
+    EXPECT_EQ(w.size(), QSize(expected::kSplash.clientWidth, expected::kSplash.clientHeight));
 }
 
 // Run on a desktop of two monitors (two_screens.json): the primary one lies right of the one
@@ -218,8 +221,8 @@ TEST(Pictures, TheHandPointsWithItsFingertipAtEverySizeAndAMissingPictureIsAnErr
 
 TEST(MessageBox, HasTheTitleTheTextAndOnlyAnOkButtonWithoutIcons) {
     bool checked = false;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    veltrane::test_support::WhenModalAppears([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Veltrane"));
         EXPECT_EQ(box->text(), QStringLiteral("<b>not markup</b>"));
@@ -244,33 +247,27 @@ int runGuardChild() {
     char* argv[] = {name, nullptr};
     GuardedApplication app(argc, argv);
     QTimer::singleShot(0, [] {
-        QTimer::singleShot(0, [] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box != nullptr) {
-                std::fputs(qPrintable(box->windowTitle() + QLatin1Char('|') + box->text()), stdout);
-                box->buttons().front()->click();
-            }
-        });
+        veltrane::test_support::ReportNextMessageBox();
         throw RuntimeError(ErrSubscript, "Subscript out of range");
     });
     return QApplication::exec();
 }
 
 TEST(ErrorGuard, AnEscapingErrorShowsTheMessageAndEndsTheProgram) {
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--guard-child")});
-    ASSERT_TRUE(child.waitForFinished(20000));
-    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(child.exitCode(), kRuntimeErrorExitStatus);
-    EXPECT_EQ(QString::fromUtf8(child.readAllStandardOutput()),
+    const auto child = veltrane::test_support::RunThisProgram({QStringLiteral("--guard-child")});
+    ASSERT_TRUE(child.finished);
+    EXPECT_EQ(child.exitStatus, QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode, kRuntimeErrorExitStatus);
+    EXPECT_EQ(QString::fromUtf8(child.output),
               QStringLiteral("Veltrane|Run-time error '9':\n\nSubscript out of range"));
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::string(argv[1]) == "--guard-child") {
-        return runGuardChild();
+    if (const auto status = veltrane::test_support::RunChildIfAsked(
+            argc, argv, {{"--guard-child", [](int, char**) { return runGuardChild(); }}})) {
+        return *status;
     }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

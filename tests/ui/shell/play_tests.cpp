@@ -4,7 +4,9 @@
 #include "board/frm_board.h"
 #include "game/cards.h"
 #include "game/random_source.h"
+#include "plain_strategy.h"
 #include "platform/program_folder.h"
+#include "qt_test_support.h"
 #include "shell/frm_win.h"
 #include "shell_test_support.h"
 
@@ -23,11 +25,7 @@ namespace {
 
 const QString kApplause = QStringLiteral("/SOUND/APPLAUS.WAV");
 
-// A place of the board as a click target.
-struct Target {
-    enum Kind { Slot, Foundation, Stock, Waste } kind;
-    Int16 index = 0;
-};
+using Target = test_support::Click;
 
 // A board window over a seeded game, wired to the win dialog as the program wires it. Each
 // time the dialog opens the test looks at it and at the board behind it, then presses OK.
@@ -82,7 +80,7 @@ class PlayedBoard : public ::testing::Test {
     };
 
     void answerWinDialog() {
-        shell_tests::WhenModalAppears([this](QWidget* modal) {
+        test_support::WhenModalAppears([this](QWidget* modal) {
             auto* dialog = qobject_cast<frm_win*>(modal);
             ASSERT_NE(dialog, nullptr);
             ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
@@ -165,46 +163,9 @@ TEST_F(WinningRoad, TheLastKingOpensTheDialogAndTheBoardKeepsTheWonPosition) {
     EXPECT_EQ(seen_.openings, 3);
 }
 
-// A plain strategy: put on a foundation whatever fits, tableau first; else move the waste card
-// into a free slot of its suit's group; else turn the stock. Returns the two clicks of a move,
-// one click for the stock, nothing when stuck.
-std::vector<Target> nextMove(const Game& game) {
-    const GameState& s = game.state();
-    const BoardModel& b = game.board();
-    const bool wasteCard = b.img_dealt.Picture.isCard();
-    for (Int16 k = 1; k <= 4; ++k) {
-        const int wanted = s.FoundationTop(k) + 1;
-        for (Int16 j = 5; j <= 20; ++j) {
-            if (b.img_cards(j).Picture.isCard() && s.SlotRank(j) == wanted &&
-                s.SlotSuit(j) == s.FoundationSuit(k)) {
-                return {{Target::Slot, j}, {Target::Foundation, k}};
-            }
-        }
-        if (wasteCard && s.WasteRank == wanted && s.WasteSuit == s.FoundationSuit(k)) {
-            return {{Target::Waste}, {Target::Foundation, k}};
-        }
-    }
-    if (wasteCard) {
-        for (Int16 k = 1; k <= 4; ++k) {
-            if (s.FoundationSuit(k) != s.WasteSuit) {
-                continue;
-            }
-            for (int j = 5 + 4 * (k - 1); j < 9 + 4 * (k - 1); ++j) {
-                if (b.img_cards(j).Picture.isEmptySlotMark()) {
-                    return {{Target::Waste}, {Target::Slot, static_cast<Int16>(j)}};
-                }
-            }
-        }
-    }
-    if (b.img_deck.Picture != img_blank) {
-        return {{Target::Stock}};
-    }
-    return {};
-}
-
 constexpr int kMaxClicks = 3000;
 
-// Plays the strategy on the rules alone, exactly as the board would run them from its load
+// Plays the plain strategy on the rules alone, exactly as the board would run them from its load
 // and File > Deal: true when it wins.
 bool strategyWins(std::uint64_t seed) {
     SeededRandomSource random(seed);
@@ -214,26 +175,13 @@ bool strategyWins(std::uint64_t seed) {
     game.InitNewGame();
     game.DealOuterCards();
     for (int clicks = 0; clicks < kMaxClicks && !won;) {
-        const std::vector<Target> move = nextMove(game);
+        const std::vector<Target> move = test_support::NextMove(game);
         if (move.empty()) {
             return false;
         }
         for (const Target& t : move) {
             ++clicks;
-            switch (t.kind) {
-            case Target::Slot:
-                game.img_cards_Click(t.index);
-                break;
-            case Target::Foundation:
-                game.img_ace_Click(t.index);
-                break;
-            case Target::Stock:
-                game.img_deck_Click();
-                break;
-            case Target::Waste:
-                game.img_dealt_Click();
-                break;
-            }
+            test_support::Play(game, t);
         }
     }
     return won;
@@ -262,7 +210,7 @@ TEST_F(WholeGame, IsWonByClicksOnThePlacesFromDealToTheApplause) {
     deal();
     int clicks = 0;
     while (seen_.openings == 0 && clicks < kMaxClicks) {
-        const std::vector<Target> move = nextMove(game_);
+        const std::vector<Target> move = test_support::NextMove(game_);
         ASSERT_FALSE(move.empty()) << "stuck after " << clicks << " clicks";
         for (const Target& t : move) {
             click(t);

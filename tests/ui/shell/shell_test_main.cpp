@@ -6,6 +6,7 @@
 #include "board/frm_board.h"
 #include "platform/error_guard.h"
 #include "platform/sound.h"
+#include "qt_test_support.h"
 #include "shell/frm_splash.h"
 #include "shell/program.h"
 
@@ -14,7 +15,6 @@
 #include <QTimer>
 #include <cstdio>
 #include <gtest/gtest.h>
-#include <string>
 
 namespace {
 
@@ -67,11 +67,9 @@ int runSoundChild(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::string(argv[1]) == "--program-child") {
-        return runProgramChild(argc, argv);
-    }
-    if (argc > 1 && std::string(argv[1]) == "--sound-child") {
-        return runSoundChild(argc, argv);
+    if (const auto status = veltrane::test_support::RunChildIfAsked(
+            argc, argv, {{"--program-child", runProgramChild}, {"--sound-child", runSoundChild}})) {
+        return *status;
     }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

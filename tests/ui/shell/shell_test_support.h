@@ -1,6 +1,6 @@
 #pragma once
 // What the start-up and feedback tests share: the sounds the game asked for, a click where the
-// player's pointer would land, and the answering of a modal window from inside its own loop.
+// player's pointer would land, and a bound on an event loop a test starts.
 
 #include "platform/sound.h"
 
@@ -8,7 +8,6 @@
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 #include <memory>
 
 namespace veltrane::shell_tests {
@@ -43,27 +42,6 @@ inline std::unique_ptr<QTimer> EndLoopAfter(int ms, int status) {
     QObject::connect(timer.get(), &QTimer::timeout, [status] { QCoreApplication::exit(status); });
     timer->start(ms);
     return timer;
-}
-
-// Once the next modal window is up, hands it to answer (which must close it). Polls, as the
-// window opens inside the event loop the caller is about to start. Gives up after ten seconds,
-// so a window that never opens fails its test instead of answering a later one.
-inline void WhenModalAppears(const std::function<void(QWidget*)>& answer) {
-    auto* poll = new QTimer;
-    poll->setInterval(10);
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, answer, ticks] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal != nullptr && modal->isVisible()) {
-            poll->stop();
-            poll->deleteLater();
-            answer(modal);
-        } else if (++*ticks > 1000) {
-            poll->stop();
-            poll->deleteLater();
-        }
-    });
-    poll->start();
 }
 
 } // namespace veltrane::shell_tests

@@ -4,10 +4,10 @@
 #include "platform/program_folder.h"
 #include "platform/sound.h"
 #include "platform/wave_file.h"
+#include "qt_test_support.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -124,14 +124,12 @@ TEST_F(SoundFiles, SoundsThatCannotBePlayedSayNothing) {
     // ends: none of it may speak of the sound files, whatever the machine's audio.
     const QString text = write("text.wav", "not a sound");
     const QString cut = write("cut.wav", wave(1, 1, 16, 100, false).left(30));
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--sound-child"), dir_.filePath("absent.wav"), text, cut,
-                 veltrane::platform::ProgramFolder() + "/SOUND/34.WAV"});
-    ASSERT_TRUE(child.waitForFinished(30000));
-    EXPECT_EQ(child.exitCode(), 0);
-    const QString said =
-        QString::fromUtf8(child.readAllStandardError() + child.readAllStandardOutput());
+    const auto child = veltrane::test_support::RunThisProgram(
+        {QStringLiteral("--sound-child"), dir_.filePath("absent.wav"), text, cut,
+         veltrane::platform::ProgramFolder() + "/SOUND/34.WAV"});
+    ASSERT_TRUE(child.finished);
+    EXPECT_EQ(child.exitCode, 0);
+    const QString said = QString::fromUtf8(child.errors + child.output);
     EXPECT_FALSE(said.contains(QStringLiteral("QAudioSink"))) << said.toStdString();
     EXPECT_FALSE(said.contains(QStringLiteral(".wav"), Qt::CaseInsensitive)) << said.toStdString();
 }

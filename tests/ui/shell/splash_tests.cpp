@@ -2,9 +2,10 @@
 // program over to the board, the close command, and the refusal of large fonts.
 
 #include "board/frm_board.h"
+#include "expected_layout.h"
 #include "game/random_source.h"
 #include "platform/program_folder.h"
-#include "platform/window_sizing.h"
+#include "qt_test_support.h"
 #include "shell/frm_splash.h"
 #include "shell_test_support.h"
 
@@ -13,7 +14,6 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
-#include <QScreen>
 #include <gtest/gtest.h>
 
 using namespace veltrane;
@@ -22,7 +22,8 @@ using veltrane::shell_tests::SoundLog;
 
 namespace {
 
-const platform::WindowSpec kSplashSpec{400, 400, false, platform::FrameKind::ToolWindow};
+namespace expected = veltrane::expected;
+
 const QRect kStrip(139, 372, 130, 17);
 
 class Splash : public ::testing::Test {
@@ -74,18 +75,15 @@ TEST_F(Splash, LoadsSizedCentredWithItsStripAndTheBoardPreparedOutOfSight) {
     EXPECT_FALSE(board_->isVisible());
     EXPECT_TRUE(sounds_.paths.isEmpty());
 
-    EXPECT_EQ(splash_->size(), QSize(401, 405));
+    EXPECT_EQ(splash_->size(),
+              QSize(expected::kSplash.clientWidth, expected::kSplash.clientHeight));
     EXPECT_EQ(splash_->minimumSize(), splash_->maximumSize());
     EXPECT_EQ(splash_->windowType(), Qt::Tool);
     EXPECT_FALSE(splash_->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(splash_->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_NE(splash_->windowTitle(), QStringLiteral("Veltrane Solitaire"));
 
-    const QRect screen = splash_->screen()->geometry();
-    const platform::Placement p =
-        platform::ComputePlacement(kSplashSpec, platform::DisplayDpiX(splash_),
-                                   platform::DisplayDpiY(splash_), screen.width(), screen.height());
-    EXPECT_EQ(splash_->pos(), QPoint(p.left, p.top));
+    EXPECT_EQ(splash_->pos(), test_support::CentredPosition(expected::kSplash, splash_));
 
     EXPECT_EQ(splash_->Image1->geometry(), kStrip);
     EXPECT_EQ(splash_->lbl_splash->geometry(), QRect(1, 1, 0, 0));
@@ -176,11 +174,15 @@ TEST_F(Splash, TheCloseCommandEndsTheProgram) {
 TEST_F(Splash, TheProgramGoesOnWithTheBoardAfterTheStrip) {
     loadAndShow();
     bool boardShownAfterwards = false;
-    QTimer::singleShot(0, splash_, [this] { ClickAt(splash_, kStrip.center()); });
-    QTimer::singleShot(300, board_, [&] {
-        boardShownAfterwards = board_->isVisible();
-        board_->close();
+    // Looked at once the splash is gone and the events it left behind have been handled: had
+    // its going ended the program, the loop would have returned before.
+    QObject::connect(splash_, &QObject::destroyed, board_, [&] {
+        QTimer::singleShot(0, board_, [&] {
+            boardShownAfterwards = board_->isVisible();
+            board_->close();
+        });
     });
+    QTimer::singleShot(0, splash_, [this] { ClickAt(splash_, kStrip.center()); });
     const auto guard = shell_tests::EndLoopAfter(10000, 99);
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(boardShownAfterwards);
@@ -193,15 +195,14 @@ struct Start {
 };
 
 Start startProgramAt(int dpi) {
-    QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("QT_FONT_DPI"), QString::number(dpi));
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--program-child")});
-    EXPECT_TRUE(child.waitForFinished(30000));
-    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
-    return {child.exitCode(), QString::fromUtf8(child.readAllStandardOutput())};
+    const test_support::ChildRun child =
+        test_support::RunThisProgram({QStringLiteral("--program-child")}, env);
+    EXPECT_TRUE(child.finished);
+    EXPECT_EQ(child.exitStatus, QProcess::NormalExit);
+    return {child.exitCode, QString::fromUtf8(child.output)};
 }
 
 TEST(ProgramStart, LargeFontsAreRefusedWithTheMessageAndNothingElse) {
@@ -234,7 +235,7 @@ TEST(LargeFonts, TheLoadShowsTheMessageAndLoadsNoBoard) {
     QPointer<frm_splash> splash = new frm_splash(game);
     QString text;
     bool anotherWindowShown = false;
-    shell_tests::WhenModalAppears([&](QWidget* modal) {
+    test_support::WhenModalAppears([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr);
         text = box->text();
@@ -250,7 +251,7 @@ TEST(LargeFonts, TheLoadShowsTheMessageAndLoadsNoBoard) {
     EXPECT_FALSE(splash->isVisible());
     EXPECT_TRUE(sounds.paths.isEmpty());
     // The load steps before the test have run all the same: sized, laid out, the hand given.
-    EXPECT_EQ(splash->size(), QSize(401, 405));
+    EXPECT_EQ(splash->size(), QSize(expected::kSplash.clientWidth, expected::kSplash.clientHeight));
     EXPECT_EQ(splash->Image1->geometry(), kStrip);
     EXPECT_EQ(splash->Image1->cursor().shape(), Qt::BitmapCursor);
     delete splash;

@@ -1,16 +1,16 @@
 // The win dialog: its size and place on the screen, the picture, the OK button with the focus,
 // applause as it opens, and each way of closing it deleting it.
 
+#include "expected_layout.h"
 #include "picture_compare.h"
 #include "platform/program_folder.h"
-#include "platform/window_sizing.h"
+#include "qt_test_support.h"
 #include "shell/frm_win.h"
 #include "shell_test_support.h"
 
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -19,20 +19,16 @@ using veltrane::shell_tests::SoundLog;
 
 namespace {
 
-const platform::WindowSpec kWinSpec{306, 124, false, platform::FrameKind::ToolWindow};
+namespace expected = veltrane::expected;
 
 QPoint centredPosition(const QWidget* window) {
-    const QRect screen = window->screen()->geometry();
-    const platform::Placement p =
-        platform::ComputePlacement(kWinSpec, platform::DisplayDpiX(window),
-                                   platform::DisplayDpiY(window), screen.width(), screen.height());
-    return {p.left, p.top};
+    return test_support::CentredPosition(expected::kWin, window);
 }
 
 TEST(WinDialog, LoadsWithItsSizeItsPlaceAndOneButton) {
     auto* dialog = new frm_win;
     dialog->Form_Load();
-    EXPECT_EQ(dialog->size(), QSize(307, 129));
+    EXPECT_EQ(dialog->size(), QSize(expected::kWin.clientWidth, expected::kWin.clientHeight));
     EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Veltrane Solitaire"));
     EXPECT_EQ(dialog->windowType(), Qt::Tool);
@@ -64,7 +60,7 @@ Opening openAndClose(const std::function<void(frm_win*)>& close) {
     board.setGeometry(0, 0, 200, 150);
     board.show();
     Opening seen;
-    shell_tests::WhenModalAppears([&](QWidget* modal) {
+    test_support::WhenModalAppears([&](QWidget* modal) {
         auto* dialog = qobject_cast<frm_win*>(modal);
         ASSERT_NE(dialog, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
