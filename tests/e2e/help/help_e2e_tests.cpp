@@ -99,7 +99,7 @@ TEST(HelpOnX, AClickOnTheLinkHandsTheAddressToTheBrowser) {
 TEST(HelpOnX, AMinimisedHelpWindowComesBackAndAClickOnTheBoardBringsItForward) {
     XSession x;
     QProcess& game = x.launch(QStringLiteral(VELTRANE_EXECUTABLE));
-    const auto board = showBoard(x, game);
+    const auto board = ShowBoard(x, game);
     ASSERT_TRUE(board);
     x.keys(*board, {QStringLiteral("alt+h"), QStringLiteral("r")});
     const auto help = x.waitForWindow(kHelpTitle);
