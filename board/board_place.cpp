@@ -1,6 +1,7 @@
 #include "board/board_place.h"
 
 #include "board/picture_store.h"
+#include "platform/accessibility.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -29,6 +30,7 @@ void BoardPlace::setFramed(bool framed) {
     }
     framed_ = framed;
     update();
+    platform::NotifySelectedChanged(this);
 }
 
 void BoardPlace::paintEvent(QPaintEvent* /*event*/) {

@@ -1,7 +1,9 @@
 #include "board/frm_board.h"
 
+#include "board/place_accessible.h"
 #include "board/place_description.h"
 #include "help/frm_help.h"
+#include "platform/accessibility.h"
 #include "platform/error_guard.h"
 #include "platform/window_setup.h"
 
@@ -80,6 +82,10 @@ void frm_board::createMenus() {
     connect(mnu_exit, &QAction::triggered, this, [this] { mnu_exit_Click(); });
     connect(mnu_rules, &QAction::triggered, this, [this] { mnu_rules_Click(); });
     connect(mnu_about, &QAction::triggered, this, [this] { mnu_about_Click(); });
+    // Rules and About open a modal window and wait for it; an assistive technology must not.
+    for (QAction* item : {mnu_deal, mnu_exit, mnu_rules, mnu_about}) {
+        veltrane::platform::MakePressLater(item);
+    }
 }
 
 void frm_board::createPlaces() {
@@ -87,29 +93,30 @@ void frm_board::createPlaces() {
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    // A place with the name the code knows it by, the name a screen reader says, and the
-    // handler of its clicks.
-    auto make = [&](const QString& name, const QString& spoken, auto onClick) {
+    // A place with the name the code knows it by, the name a screen reader says, whether it
+    // can carry the selection frame, and the handler of its clicks.
+    auto make = [&](const QString& name, const QString& spoken, bool selectable, auto onClick) {
         auto* place = new BoardPlace(store_, client);
         place->setObjectName(name);
+        veltrane::board::MakePlaceAccessible(place, selectable);
         place->setAccessibleName(spoken);
         connect(place, &BoardPlace::clicked, this, onClick);
         return place;
     };
     for (Int16 i = 1; i <= 4; ++i) {
         img_ace_.at(static_cast<std::size_t>(i - 1)) =
-            make(QStringLiteral("img_ace_%1").arg(i), QStringLiteral("Foundation %1").arg(i),
+            make(QStringLiteral("img_ace_%1").arg(i), veltrane::board::FoundationName(i), false,
                  [this, i] { img_ace_Click(i); });
     }
     for (Int16 i = 5; i <= 20; ++i) {
         img_cards_.at(static_cast<std::size_t>(i - 5)) =
-            make(QStringLiteral("img_cards_%1").arg(i), QStringLiteral("Tableau slot %1").arg(i),
+            make(QStringLiteral("img_cards_%1").arg(i), veltrane::board::SlotName(i), true,
                  [this, i] { img_cards_Click(i); });
     }
-    img_deck_ =
-        make(QStringLiteral("img_deck"), QStringLiteral("Stock"), [this] { img_deck_Click(); });
-    img_dealt_ =
-        make(QStringLiteral("img_dealt"), QStringLiteral("Waste"), [this] { img_dealt_Click(); });
+    img_deck_ = make(QStringLiteral("img_deck"), QStringLiteral("Stock"), false,
+                     [this] { img_deck_Click(); });
+    img_dealt_ = make(QStringLiteral("img_dealt"), QStringLiteral("Waste"), true,
+                      [this] { img_dealt_Click(); });
 }
 
 void frm_board::Form_Load() {
@@ -157,21 +164,22 @@ void frm_board::Refresh() {
     describePlaces();
 }
 
+// Only a description that changed is told to the assistive technology.
 void frm_board::describePlaces() {
     using veltrane::board::DescribePicture;
+    using veltrane::platform::SetDescription;
     const veltrane::BoardModel& model = game_.board();
     const veltrane::GameState& state = game_.state();
     for (int i = 1; i <= 4; ++i) {
-        img_ace(static_cast<Int16>(i))->setAccessibleDescription(DescribePicture(model.img_ace(i)));
+        SetDescription(img_ace(static_cast<Int16>(i)), DescribePicture(model.img_ace(i)));
     }
     for (int i = 5; i <= 20; ++i) {
-        img_cards(static_cast<Int16>(i))
-            ->setAccessibleDescription(DescribePicture(model.img_cards(i)));
+        SetDescription(img_cards(static_cast<Int16>(i)), DescribePicture(model.img_cards(i)));
     }
     const long left = long{state.DeckEnd} - long{state.DeckPos};
-    img_deck_->setAccessibleDescription(
-        veltrane::board::DescribeStock(model.img_deck, static_cast<Int16>(left > 0 ? left : 0)));
-    img_dealt_->setAccessibleDescription(DescribePicture(model.img_dealt));
+    SetDescription(img_deck_, veltrane::board::DescribeStock(
+                                  model.img_deck, static_cast<Int16>(left > 0 ? left : 0)));
+    SetDescription(img_dealt_, DescribePicture(model.img_dealt));
 }
 
 BoardPlace* frm_board::img_cards(Int16 Index) const {

@@ -17,10 +17,45 @@ QString CardName(int card) {
              QLatin1String(suits.at(static_cast<std::size_t>(CardSuit(n) - 1))));
 }
 
+namespace {
+
+// The suits of the four slot groups and their foundations, in the order 1 to 4.
+const std::array<const char*, 4> kGroupSuits = {"spades", "diamonds", "hearts", "clubs"};
+
+QString Capitalised(const char* word) {
+    QString text = QLatin1String(word);
+    text[0] = text[0].toUpper();
+    return text;
+}
+
+} // namespace
+
+QString SlotName(int slot) {
+    if (slot < 5 || slot > 20) {
+        raiseSubscript();
+    }
+    return QStringLiteral("%1 slot %2")
+        .arg(Capitalised(kGroupSuits.at(static_cast<std::size_t>((slot - 5) / 4))))
+        .arg((slot - 5) % 4 + 1);
+}
+
+QString FoundationName(int foundation) {
+    if (foundation < 1 || foundation > 4) {
+        raiseSubscript();
+    }
+    return QStringLiteral("%1 foundation")
+        .arg(Capitalised(kGroupSuits.at(static_cast<std::size_t>(foundation - 1))));
+}
+
 QString DescribePicture(const Place& place) {
     const Picture p = place.Picture;
     QString text;
-    if (p.isNone() || p == img_blank || p.isEmptySlotMark()) {
+    if (p.isEmptySlotMark()) {
+        // The faint suit mark of the slot's group.
+        const int group = p.id() - Picture::BlankSpades;
+        text = QStringLiteral("empty %1 slot")
+                   .arg(QLatin1String(kGroupSuits.at(static_cast<std::size_t>(group))));
+    } else if (p.isNone() || p == img_blank) {
         text = QStringLiteral("empty");
     } else if (p == img_click) {
         text = QStringLiteral("Click Here");

@@ -1,5 +1,6 @@
 #include "help/frm_help.h"
 
+#include "platform/accessibility.h"
 #include "platform/error_guard.h"
 #include "platform/message_box.h"
 #include "platform/modal_window.h"
@@ -114,15 +115,21 @@ frm_help::frm_help(const veltrane::GameState& state) : state_(state) {
     lbl_url->setAlignment(Qt::AlignCenter);
     lbl_url->setTextFormat(Qt::PlainText);
     lbl_url->installEventFilter(this);
+    platform::MakePressable(
+        lbl_url,
+        {QAccessible::Link, [this] { platform::Guarded([this] { lbl_url_Click(); }); }, {}});
 
     img_logo = makePictureBox(this, QStringLiteral("img_logo"));
     img_logo->setGeometry(295, 62, 140, 102);
     img_logo->setPixmap(platform::LoadPicture(QStringLiteral("logo"), devicePixelRatioF()));
+    img_logo->setAccessibleName(QStringLiteral("ORVIK, games for quiet hours"));
     img_logo->hide();
 
     img_help2 = makePictureBox(this, QStringLiteral("img_help2"));
     img_help2->setGeometry(306, 22, 104, 151);
     img_help2->setPixmap(platform::LoadPicture(QStringLiteral("title"), devicePixelRatioF()));
+    img_help2->setAccessibleName(
+        QStringLiteral("Veltrane Solitaire, around a copper card frame with a club"));
 
     // Keyboard order: the text, then "OK", "About", "Rules"; the labels take no focus.
     setTabOrder(txt_help, btn_help_4);
@@ -195,6 +202,7 @@ void frm_help::showPage(Int16 topic) {
     const bool rules = topic == kRulesTopic;
     // The pictures and the link first: a message about the page's file then comes over the
     // finished page, not over the window's start state.
+    txt_help->setAccessibleName(rules ? QStringLiteral("Rules") : QStringLiteral("About"));
     img_help2->setVisible(rules);
     img_logo->setVisible(!rules);
     lbl_url->setVisible(!rules);

@@ -1,6 +1,7 @@
 #include "shell/frm_splash.h"
 
 #include "board/frm_board.h"
+#include "platform/accessibility.h"
 #include "platform/error_guard.h"
 #include "platform/message_box.h"
 #include "platform/pictures.h"
@@ -45,9 +46,19 @@ frm_splash::frm_splash(veltrane::Game& game) : game_(game) {
     lbl_splash = new QLabel(this);
     lbl_splash->setObjectName(QStringLiteral("lbl_splash"));
     lbl_splash->hide();
+    veltrane::platform::MakeWindowAccessible(this);
+    veltrane::platform::AddPictureText(
+        this, QRect(0, 0, 400, 372), QAccessible::Graphic,
+        QStringLiteral("Veltrane Solitaire, in a bronze picture frame with a heart, a club, a "
+                       "spade and a diamond"));
     Image1 = new QWidget(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->installEventFilter(this);
+    veltrane::platform::MakePressable(
+        Image1, {QAccessible::Button,
+                 [this] { veltrane::platform::Guarded([this] { Image1_Click(); }); },
+                 {}});
+    Image1->setAccessibleName(QStringLiteral("ENTER HERE"));
 }
 
 bool frm_splash::Form_Load() {

@@ -1,5 +1,6 @@
 #include "shell/frm_win.h"
 
+#include "platform/accessibility.h"
 #include "platform/error_guard.h"
 #include "platform/modal_window.h"
 #include "platform/pictures.h"
@@ -23,6 +24,9 @@ frm_win::frm_win() {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
 
+    // The picture's words, for a player who cannot see them.
+    veltrane::platform::AddPictureText(this, QRect(150, 10, 150, 72), QAccessible::StaticText,
+                                       QStringLiteral("Well Done!"));
     btn_OK = new QPushButton(QStringLiteral("OK"), this);
     btn_OK->setObjectName(QStringLiteral("btn_OK"));
     btn_OK->setDefault(true);

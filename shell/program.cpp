@@ -14,9 +14,13 @@
 namespace veltrane::shell {
 
 int RunProgram() {
+    ClockRandomSource random;
+    return RunProgram(random);
+}
+
+int RunProgram(RandomSource& random) {
     platform::InstallApplicationStyle();
     const std::future<void> fonts = platform::ListFontsInBackground();
-    ClockRandomSource random;
     Game game(random);
     QPointer<frm_board> board;
     game.setWinHandler([&board] {

@@ -10,6 +10,7 @@
 #include "platform/error_guard.h"
 #include "qt_test_support.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -38,6 +39,11 @@ QRect placeAt(expected::Spot spot, int width) {
 // with, and slots 15 to 20 the two to the seven of diamonds.
 const std::array<int, 16> kUnshuffledTableau = {5,  6, 7,  8,  9,  10, 11, 12,
                                                 13, 2, 15, 16, 17, 18, 19, 20};
+
+// What a screen reader reads as a place's description.
+QString Spoken(QWidget* place) {
+    return QAccessible::queryAccessibleInterface(place)->text(QAccessible::Description);
+}
 
 // A loaded, shown board over the unshuffled deck (every draw 0), or over a seeded game.
 class Board : public ::testing::Test {
@@ -195,7 +201,7 @@ TEST_F(Board, ClicksReachTheirPlaceAndTheFrameAppearsAndGoes) {
         click(slot);
         EXPECT_TRUE(slot->framed()) << i;
         EXPECT_EQ(game_.state().CardPicked, 1);
-        EXPECT_TRUE(slot->accessibleDescription().endsWith(QStringLiteral(", selected")));
+        EXPECT_TRUE(Spoken(slot).endsWith(QStringLiteral(", selected")));
         // The two pixels beyond the load width belong to the card.
         click(slot, QPoint(71, 50));
         EXPECT_FALSE(slot->framed()) << i;
@@ -274,8 +280,8 @@ TEST_F(Board, AClickOnAFoundationMovesThePickedCardOntoIt) {
     EXPECT_EQ(board_.img_ace(1)->picture(), Picture::card(2));
     EXPECT_EQ(board_.img_cards(14)->picture(), img_blankHearts);
     EXPECT_FALSE(board_.img_cards(14)->framed());
-    EXPECT_EQ(board_.img_ace(1)->accessibleDescription(), QStringLiteral("two of spades"));
-    EXPECT_EQ(board_.img_cards(14)->accessibleDescription(), QStringLiteral("empty"));
+    EXPECT_EQ(Spoken(board_.img_ace(1)), QStringLiteral("two of spades"));
+    EXPECT_EQ(Spoken(board_.img_cards(14)), QStringLiteral("empty hearts slot"));
 }
 
 TEST_F(Board, ADoubleClickDeliversOneClick) {
@@ -299,15 +305,13 @@ TEST_F(Board, APressThatEndsOutsideThePlaceIsNoClick) {
 }
 
 TEST_F(Board, DescribesThePlacesForScreenReaders) {
-    EXPECT_EQ(board_.img_cards(7)->accessibleName(), QStringLiteral("Tableau slot 7"));
-    EXPECT_EQ(board_.img_ace(1)->accessibleName(), QStringLiteral("Foundation 1"));
-    EXPECT_EQ(board_.img_ace(1)->accessibleDescription(), QStringLiteral("ace of spades"));
-    EXPECT_EQ(board_.img_deck()->accessibleDescription(), QStringLiteral("32 cards"));
-    EXPECT_EQ(board_.img_dealt()->accessibleDescription(), QStringLiteral("empty"));
+    EXPECT_EQ(Spoken(board_.img_ace(1)), QStringLiteral("ace of spades"));
+    EXPECT_EQ(Spoken(board_.img_deck()), QStringLiteral("32 cards"));
+    EXPECT_EQ(Spoken(board_.img_dealt()), QStringLiteral("empty"));
     deal();
     click(board_.img_deck());
-    EXPECT_EQ(board_.img_deck()->accessibleDescription(), QStringLiteral("31 cards"));
-    EXPECT_EQ(board_.img_dealt()->accessibleDescription(), QStringLiteral("eight of diamonds"));
+    EXPECT_EQ(Spoken(board_.img_deck()), QStringLiteral("31 cards"));
+    EXPECT_EQ(Spoken(board_.img_dealt()), QStringLiteral("eight of diamonds"));
     EXPECT_EQ(board::CardName(46), QStringLiteral("seven of hearts"));
     EXPECT_EQ(board::CardName(27), QStringLiteral("ace of clubs"));
 }

@@ -1,0 +1,329 @@
+// The game played as a blind player plays it: on a virtual X server, with a private session
+// bus and the desktop's accessibility bus, read and pressed through the accessibility stack
+// alone, with no pointer and no key. ENTER HERE, File > Deal, reading the board, picking a card
+// and moving it, turning the stock, Help that answers at once, and a whole game won.
+
+#include "game/game.h"
+#include "game/random_source.h"
+#include "screen_reader.h"
+#include "x_session.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+#include <algorithm>
+#include <array>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+using veltrane::e2e::Node;
+using veltrane::e2e::ScreenReader;
+using veltrane::e2e::Told;
+using veltrane::e2e::XSession;
+
+namespace {
+
+const char* const kDescriptionChanged = "object:property-change:accessible-description";
+const char* const kSelectedChanged = "object:state-changed:selected";
+
+// Slots 5 to 20 as the player hears them.
+const std::array<const char*, 16> kSlotNames = {
+    "Spades slot 1",   "Spades slot 2",   "Spades slot 3",   "Spades slot 4",
+    "Diamonds slot 1", "Diamonds slot 2", "Diamonds slot 3", "Diamonds slot 4",
+    "Hearts slot 1",   "Hearts slot 2",   "Hearts slot 3",   "Hearts slot 4",
+    "Clubs slot 1",    "Clubs slot 2",    "Clubs slot 3",    "Clubs slot 4"};
+// Foundations 1 to 4.
+const std::array<const char*, 4> kFoundationNames = {"Spades foundation", "Diamonds foundation",
+                                                     "Hearts foundation", "Clubs foundation"};
+
+// Sets an environment variable for the programs started while it lives.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const QByteArray& value) : name_(name) { qputenv(name, value); }
+    ~ScopedEnv() { qunsetenv(name_); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+  private:
+    const char* name_;
+};
+
+// The game started on the accessibility bus, the splash left through ENTER HERE, and the board
+// found: everything a test needs to play.
+class Played : public ::testing::Test {
+  protected:
+    void start(const QString& program) {
+        const ScopedEnv accessible("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+        QProcess& game = x_.launch(program);
+        const auto app = reader_.waitForApplication(game.processId());
+        ASSERT_TRUE(app) << "the game never joined the accessibility bus";
+        app_ = *app;
+
+        const auto splash = reader_.waitFor(app_, "frame", "Welcome");
+        ASSERT_TRUE(splash) << "no splash";
+        const auto enter = reader_.waitFor(*splash, "push button", "ENTER HERE");
+        ASSERT_TRUE(enter) << "no ENTER HERE button";
+        EXPECT_EQ(reader_.actions(*enter), std::vector<std::string>{"Press"});
+        ASSERT_TRUE(reader_.press(*enter));
+        const auto board = reader_.waitFor(app_, "frame", "Veltrane Solitaire");
+        ASSERT_TRUE(board) << "ENTER HERE did not open the board";
+        board_ = *board;
+        EXPECT_TRUE(x_.waitForWindowGone(QStringLiteral("^Welcome$")));
+    }
+
+    Node place(const std::string& name) {
+        const auto found = reader_.waitFor(board_, "push button", name);
+        if (!found) {
+            ADD_FAILURE() << "no place " << name;
+            return {};
+        }
+        return *found;
+    }
+
+    // A menu item of the board, pressed as a screen reader presses it: without opening the menu.
+    bool pressMenuItem(const std::string& name) {
+        const auto item = reader_.waitFor(board_, "menu item", name, 10000, false);
+        return item && reader_.press(*item);
+    }
+
+    // Waits until a description event of the named place carries the text.
+    bool toldDescription(const std::string& source, const std::string& text) {
+        return reader_.waitUntil([&] {
+            const auto& told = reader_.told();
+            return std::any_of(told.begin(), told.end(), [&](const Told& t) {
+                return t.type == kDescriptionChanged && t.source == source && t.text == text;
+            });
+        });
+    }
+
+    std::set<std::string> describedPlaces() const {
+        std::set<std::string> names;
+        for (const Told& t : reader_.told()) {
+            if (t.type == kDescriptionChanged) {
+                names.insert(t.source);
+            }
+        }
+        return names;
+    }
+
+    XSession x_;
+    ScreenReader reader_;
+    Node app_;
+    Node board_;
+};
+
+// Black all round the given rectangle of the screen: the selection frame.
+bool FramedOnScreen(const QImage& screen, const veltrane::e2e::Extents& r) {
+    if (r.width <= 2 || r.height <= 2) {
+        return false;
+    }
+    for (int x = r.x; x < r.x + r.width; ++x) {
+        if (screen.pixelColor(x, r.y).lightness() > 60 ||
+            screen.pixelColor(x, r.y + r.height - 1).lightness() > 60) {
+            return false;
+        }
+    }
+    for (int y = r.y; y < r.y + r.height; ++y) {
+        if (screen.pixelColor(r.x, y).lightness() > 60 ||
+            screen.pixelColor(r.x + r.width - 1, y).lightness() > 60) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST_F(Played, TheBoardIsReadAndPlayedThroughTheAccessibilityStack) {
+    start(QStringLiteral(VELTRANE_EXECUTABLE));
+    ASSERT_TRUE(board_);
+
+    // Every place is a push button with Press, named where it lies.
+    std::vector<std::string> expected(kSlotNames.begin(), kSlotNames.end());
+    expected.insert(expected.end(), kFoundationNames.begin(), kFoundationNames.end());
+    expected.emplace_back("Stock");
+    expected.emplace_back("Waste");
+    for (const std::string& name : expected) {
+        const Node p = place(name);
+        ASSERT_TRUE(p);
+        EXPECT_EQ(reader_.actions(p), std::vector<std::string>{"Press"}) << name;
+    }
+    EXPECT_EQ(reader_.description(place("Stock")), "32 cards");
+    EXPECT_EQ(reader_.description(place("Hearts foundation")), "ace of hearts");
+
+    // Deal until a two lies in a slot (most deals have one), reading every slot each time.
+    std::string twoSlot;
+    std::string two;
+    for (int deal = 0; deal < 30 && twoSlot.empty(); ++deal) {
+        reader_.clearTold();
+        ASSERT_TRUE(pressMenuItem("Deal"));
+        ASSERT_TRUE(reader_.waitUntil([&] {
+            return reader_.description(place("Spades slot 1")).find(" of ") != std::string::npos;
+        })) << "File > Deal dealt no card";
+        for (const char* slot : kSlotNames) {
+            const std::string says = reader_.description(place(slot));
+            EXPECT_NE(says.find(" of "), std::string::npos) << slot << " says " << says;
+            if (says.rfind("two of ", 0) == 0 && twoSlot.empty()) {
+                twoSlot = slot;
+                two = says;
+            }
+        }
+    }
+    ASSERT_FALSE(twoSlot.empty());
+
+    // Press picks the card: the selected state, its event, the new description and the frame.
+    const Node slot = place(twoSlot);
+    reader_.clearTold();
+    ASSERT_TRUE(reader_.press(slot));
+    EXPECT_TRUE(toldDescription(twoSlot, two + ", selected"));
+    EXPECT_TRUE(reader_.waitUntil([&] {
+        const auto& told = reader_.told();
+        return std::any_of(told.begin(), told.end(), [&](const Told& t) {
+            return t.type == kSelectedChanged && t.source == twoSlot && t.detail == 1;
+        });
+    })) << "no selected event";
+    EXPECT_TRUE(reader_.selected(slot));
+    const veltrane::e2e::Extents where = reader_.extents(slot);
+    QImage screen;
+    EXPECT_TRUE(reader_.waitUntil([&] {
+        screen = x_.screenshot();
+        return FramedOnScreen(screen, where);
+    })) << "no frame on the screen around "
+        << twoSlot;
+
+    // Press on the foundation of the card's suit, found by its name, moves the card there.
+    const std::string suit = two.substr(std::string("two of ").size());
+    std::string foundation;
+    for (const char* name : kFoundationNames) {
+        std::string lower = name;
+        lower[0] = static_cast<char>(std::tolower(lower[0]));
+        if (lower.rfind(suit, 0) == 0) {
+            foundation = name;
+        }
+    }
+    ASSERT_FALSE(foundation.empty()) << suit;
+    reader_.clearTold();
+    ASSERT_TRUE(reader_.press(place(foundation)));
+    EXPECT_TRUE(toldDescription(foundation, two));
+    const std::string group = twoSlot.substr(0, twoSlot.find(' '));
+    std::string groupLower = group;
+    groupLower[0] = static_cast<char>(std::tolower(groupLower[0]));
+    EXPECT_TRUE(toldDescription(twoSlot, "empty " + groupLower + " slot"));
+    EXPECT_FALSE(reader_.selected(slot));
+
+    // The stock turns a card onto the waste; once both have told it, everything the move told
+    // has arrived too, and only the places that changed told anything.
+    ASSERT_TRUE(reader_.press(place("Stock")));
+    EXPECT_TRUE(toldDescription("Stock", "31 cards"));
+    EXPECT_TRUE(reader_.waitUntil([&] { return describedPlaces().count("Waste") == 1; }));
+    const std::set<std::string> described = describedPlaces();
+    EXPECT_EQ(described, (std::set<std::string>{twoSlot, foundation, "Stock", "Waste"}));
+    EXPECT_NE(reader_.description(place("Waste")).find(" of "), std::string::npos);
+    for (const Told& t : reader_.told()) {
+        if (t.type == kDescriptionChanged) {
+            EXPECT_NE(t.text, t.source) << "an event carried the name, not the description";
+        }
+    }
+
+    // Help > Rules answers at once and the window opens just after; its OK closes it.
+    ASSERT_TRUE(pressMenuItem("Rules")) << "the Press on Help > Rules did not answer";
+    const auto help = reader_.waitFor(app_, "dialog", "Veltrane - Help");
+    ASSERT_TRUE(help) << "no Help window";
+    const auto text = reader_.waitFor(*help, "text", "Rules");
+    EXPECT_TRUE(text) << "the help text is not named";
+    const auto ok = reader_.waitFor(*help, "push button", "OK");
+    ASSERT_TRUE(ok);
+    ASSERT_TRUE(reader_.press(*ok));
+    EXPECT_TRUE(x_.waitForWindowGone(QStringLiteral("^Veltrane - Help$")));
+}
+
+// The clicks that win the unshuffled deal: the twos first, the diamonds and clubs from the
+// stock as they come, the spades from their slots, and the hearts from the stock last.
+std::vector<std::pair<std::string, int>> WinningClicks() {
+    std::vector<std::pair<std::string, int>> clicks = {{"slot", 14}, {"foundation", 1}};
+    for (int slot = 15; slot <= 20; ++slot) {
+        clicks.insert(clicks.end(), {{"slot", slot}, {"foundation", 2}});
+    }
+    auto fromStock = [&clicks](int times, int foundation) {
+        for (int i = 0; i < times; ++i) {
+            clicks.insert(clicks.end(), {{"stock", 0}, {"waste", 0}, {"foundation", foundation}});
+        }
+    };
+    fromStock(6, 2);  // eight to king of diamonds
+    fromStock(1, 1);  // three of spades
+    fromStock(12, 4); // two to king of clubs
+    fromStock(1, 1);  // four of spades
+    for (int slot = 5; slot <= 13; ++slot) {
+        clicks.insert(clicks.end(), {{"slot", slot}, {"foundation", 1}});
+    }
+    fromStock(12, 3); // two to king of hearts
+    return clicks;
+}
+
+TEST(WinningClicks, WinTheUnshuffledDealByTheRules) {
+    veltrane::SequenceRandomSource unshuffled({});
+    int wins = 0;
+    veltrane::Game game(unshuffled, [&wins] { ++wins; });
+    game.InitNewGame();
+    game.DealOuterCards();
+    for (const auto& [kind, index] : WinningClicks()) {
+        if (kind == "slot") {
+            game.img_cards_Click(static_cast<veltrane::Int16>(index));
+        } else if (kind == "foundation") {
+            game.img_ace_Click(static_cast<veltrane::Int16>(index));
+        } else if (kind == "stock") {
+            game.img_deck_Click();
+        } else {
+            game.img_dealt_Click();
+        }
+    }
+    for (int k = 1; k <= 4; ++k) {
+        EXPECT_EQ(game.state().FoundationTop(k), 13) << k;
+    }
+    EXPECT_EQ(wins, 1);
+}
+
+TEST_F(Played, AWholeGameIsWonThroughTheAccessibilityStack) {
+    start(QStringLiteral(VELTRANE_FIXED_DEAL_GAME));
+    ASSERT_TRUE(board_);
+    ASSERT_TRUE(pressMenuItem("Deal"));
+    ASSERT_TRUE(reader_.waitUntil(
+        [&] { return reader_.description(place("Hearts slot 2")) == "two of spades"; }));
+
+    std::map<std::string, Node> places;
+    auto named = [&](const std::string& name) {
+        auto found = places.find(name);
+        if (found == places.end()) {
+            found = places.emplace(name, place(name)).first;
+        }
+        return found->second;
+    };
+    for (const auto& [kind, index] : WinningClicks()) {
+        std::string name;
+        if (kind == "slot") {
+            name = kSlotNames.at(static_cast<std::size_t>(index - 5));
+        } else if (kind == "foundation") {
+            name = kFoundationNames.at(static_cast<std::size_t>(index - 1));
+        } else {
+            name = kind == "stock" ? "Stock" : "Waste";
+        }
+        ASSERT_TRUE(reader_.press(named(name))) << name;
+    }
+
+    const auto dialog = reader_.waitFor(app_, "dialog", "Veltrane Solitaire", 20000);
+    ASSERT_TRUE(dialog) << "no win dialog";
+    EXPECT_TRUE(reader_.waitFor(*dialog, "label", "Well Done!"));
+    for (const char* foundation : kFoundationNames) {
+        const std::string suit =
+            std::string(foundation).substr(0, std::string(foundation).find(' '));
+        std::string lower = suit;
+        lower[0] = static_cast<char>(std::tolower(lower[0]));
+        EXPECT_EQ(reader_.description(named(foundation)), "king of " + lower);
+    }
+    const auto ok = reader_.waitFor(*dialog, "push button", "OK");
+    ASSERT_TRUE(ok);
+    ASSERT_TRUE(reader_.press(*ok));
+    EXPECT_TRUE(reader_.waitUntil([&] { return !reader_.showing(*dialog); }));
+}
+
+} // namespace
