@@ -144,7 +144,9 @@ void show(std::ostream& out, const Game& game, long wins) {
     out << text.str();
 }
 
-class Replay {
+} // namespace
+
+class ReplaySession::Replay {
   public:
     Replay()
         : random_(std::make_unique<SequenceRandomSource>(std::vector<float>{0.0f})),
@@ -184,6 +186,9 @@ class Replay {
             show(out, game_, wins_);
         }
     }
+
+    const Game& game() const { return game_; }
+    long wins() const { return wins_; }
 
   private:
     // Every command but draws, with the number of arguments it takes.
@@ -228,10 +233,24 @@ class Replay {
     Game game_;
 };
 
-} // namespace
+ReplaySession::ReplaySession() : replay_(std::make_unique<Replay>()) {}
+ReplaySession::~ReplaySession() = default;
+
+const Game& ReplaySession::game() const {
+    return replay_->game();
+}
+
+long ReplaySession::wins() const {
+    return replay_->wins();
+}
 
 int runReplayScript(std::istream& in, std::ostream& out, std::ostream& err) {
-    Replay replay;
+    ReplaySession session;
+    return session.run(in, out, err);
+}
+
+int ReplaySession::run(std::istream& in, std::ostream& out, std::ostream& err) {
+    Replay& replay = *replay_;
     std::string line;
     long lineNumber = 0;
     while (std::getline(in, line)) {

@@ -1,0 +1,15 @@
+// veltrane-solve [--limit STATES] [FILE]: plays a replay script, then solves the position it
+// leaves, knowing the order of the stock.
+// veltrane-solve --stats N [--first S] [--jobs J] [--limit STATES] [--samples K]
+//                [--sampled-games M]: the win rates of three players over seeded deals.
+
+#include "tools/solve/solve_command.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return veltrane::solve::runSolveCommand(args, std::cin, std::cout, std::cerr);
+}

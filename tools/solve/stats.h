@@ -1,0 +1,47 @@
+#pragma once
+// The win rates of the three players over a run of seeded deals.
+
+#include <cstdint>
+#include <iosfwd>
+#include <vector>
+
+namespace veltrane::solve {
+
+struct StatsOptions {
+    std::uint64_t first = 1; // deals `seed first` .. `seed first + games - 1`
+    long games = 0;
+    int jobs = 1;
+    long limit = 0;        // states per solve
+    int samples = 32;      // orders drawn at each choice of the sampling player
+    long sampledGames = 0; // how many of the games the sampling player plays
+};
+
+struct PlayerCount {
+    long games = 0;
+    long won = 0;
+};
+
+struct StatsResult {
+    PlayerCount solver, sampling, greedy;
+    long unknown = 0;         // games the solver left undecided
+    long unconfirmed = 0;     // claimed wins the engine did not confirm (never expected)
+    long samplingUnknown = 0; // sampled positions left undecided
+    std::vector<long> states; // per game, for the solver
+    double solverSeconds = 0;
+    double samplingSeconds = 0;
+    double greedySeconds = 0;
+    std::size_t tableBytes = 0; // the largest transposition table of any job
+    long peakResidentKb = 0;
+};
+
+StatsResult runStats(const StatsOptions& options);
+void printStats(std::ostream& out, const StatsOptions& options, const StatsResult& result);
+
+// The 95 % interval of a rate (Wilson's score interval), as fractions.
+struct Interval {
+    double low = 0;
+    double high = 0;
+};
+Interval wilson95(long won, long games);
+
+} // namespace veltrane::solve
