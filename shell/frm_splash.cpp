@@ -10,6 +10,7 @@
 #include "platform/sound.h"
 #include "platform/startup_trace.h"
 #include "platform/window_setup.h"
+#include "platform/window_showing.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -89,7 +90,7 @@ void frm_splash::Image1_Click() {
     handedOver_ = true;
     // The board is shown before the splash goes, so the program never stands without a window.
     if (board_ != nullptr) {
-        board_->show();
+        veltrane::platform::ShowWindow(board_);
     }
     close();
 }

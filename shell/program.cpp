@@ -6,6 +6,7 @@
 #include "platform/error_guard.h"
 #include "platform/quick_start.h"
 #include "platform/startup_trace.h"
+#include "platform/window_showing.h"
 #include "shell/frm_splash.h"
 #include "shell/frm_win.h"
 
@@ -42,7 +43,7 @@ int RunProgram(RandomSource& random) {
         return 0;
     }
     board = splash->board();
-    splash->show();
+    platform::ShowWindow(splash);
     platform::StartupMark("splash shown");
     const int status = QApplication::exec();
     // The windows go before the game they draw.
