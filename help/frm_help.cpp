@@ -3,6 +3,7 @@
 #include "platform/accessibility.h"
 #include "platform/error_guard.h"
 #include "platform/message_box.h"
+#include "platform/modal_window.h"
 #include "platform/pictures.h"
 #include "platform/program_folder.h"
 #include "platform/web_link.h"
@@ -150,6 +151,7 @@ frm_help::frm_help(const veltrane::GameState& state) : state_(state) {
 void frm_help::ShowModal(const veltrane::GameState& state) {
     auto* window = new frm_help(state);
     window->setWindowModality(Qt::ApplicationModal);
+    platform::KeepModalWindowInReach(window);
     // exec() deletes the window after it closes, as it is marked delete-on-close.
     window->exec();
 }
@@ -198,11 +200,13 @@ void frm_help::btn_help_Click(Int16 Index) {
 
 void frm_help::showPage(Int16 topic) {
     const bool rules = topic == kRulesTopic;
-    DisplayHelp(rules ? QStringLiteral("rules.txt") : QStringLiteral("orvik.txt"));
+    // The pictures and the link first: a message about the page's file then comes over the
+    // finished page, not over the window's start state.
     txt_help->setAccessibleName(rules ? QStringLiteral("Rules") : QStringLiteral("About"));
     img_help2->setVisible(rules);
     img_logo->setVisible(!rules);
     lbl_url->setVisible(!rules);
+    DisplayHelp(rules ? QStringLiteral("rules.txt") : QStringLiteral("orvik.txt"));
 }
 
 void frm_help::DisplayHelp(const QString& AFile) {

@@ -1,6 +1,7 @@
 #include "help/help_file.h"
 
 #include <QFile>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
@@ -61,6 +62,26 @@ HelpFileText createEmpty(const QByteArray& path) {
     return HelpFileText{};
 }
 
+// The longest line of the text, as the box shows it: the characters between two LF, less the
+// CR of a CR LF.
+qsizetype longestLine(QByteArrayView bytes) {
+    qsizetype longest = 0;
+    qsizetype start = 0;
+    while (start <= bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0) {
+            end = bytes.size();
+        }
+        qsizetype length = end - start;
+        if (length > 0 && end < bytes.size() && bytes[end - 1] == '\r') {
+            --length;
+        }
+        longest = std::max(longest, length);
+        start = end + 1;
+    }
+    return longest;
+}
+
 } // namespace
 
 QString DecodeWindows1252(QByteArrayView bytes) {
@@ -114,6 +135,9 @@ HelpFileText ReadHelpFile(const QString& path) {
         filled += got;
     }
     bytes.truncate(filled);
+    if (longestLine(bytes) > kMaxHelpLineChars) {
+        return failure(QStringLiteral("Line too long"));
+    }
     return HelpFileText{DecodeWindows1252(bytes), QString()};
 }
 

@@ -8,8 +8,13 @@
 
 namespace veltrane::help {
 
-// The largest text the help box takes.
-inline constexpr qint64 kMaxHelpFileBytes = qint64{16} * 1024 * 1024;
+// The largest text the help box takes, and its longest line (the characters between two line
+// breaks, a CR LF not counted). The box lays out a long line in time that grows with the square
+// of its length, and builds its document in time that grows with the number of lines (a file of
+// nothing but line breaks is the slowest for its size); within these
+// limits every file shows, and the window answers the keyboard, well within half a second.
+inline constexpr qint64 kMaxHelpFileBytes = qint64{256} * 1024;
+inline constexpr qsizetype kMaxHelpLineChars = 16 * 1024;
 
 struct HelpFileText {
     QString text;  // the whole file, one character per byte; empty on failure
@@ -24,7 +29,8 @@ QString DecodeWindows1252(QByteArrayView bytes);
 
 // Reads the file at path in one piece. A missing file is created empty and read as an empty
 // text, as the game has always done. A folder, a pipe, a device or any other non-regular file
-// is refused without being opened, and so is a file larger than kMaxHelpFileBytes.
+// is refused without being opened, and so is a file larger than kMaxHelpFileBytes; a file with
+// a line longer than kMaxHelpLineChars is refused once read ("Line too long").
 HelpFileText ReadHelpFile(const QString& path);
 
 } // namespace veltrane::help

@@ -1,6 +1,7 @@
 #include "platform/quick_start.h"
 
 #include "platform/pictures.h"
+#include "platform/startup_trace.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -8,7 +9,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
-#include <fontconfig/fontconfig.h>
 
 namespace veltrane::platform {
 namespace {
@@ -62,19 +62,21 @@ class ApplicationStyle : public QProxyStyle {
 
 } // namespace
 
-FontConfigurationWarmUp::FontConfigurationWarmUp() : reader_([] { FcInit(); }) {}
-
-FontConfigurationWarmUp::~FontConfigurationWarmUp() {
-    reader_.join();
-}
-
 std::future<void> ListFontsInBackground() {
-    return std::async(std::launch::async, [] { QFontDatabase::families(); });
+    return std::async(std::launch::async, [] {
+        StartupMark("font list start");
+        QFontDatabase::families();
+        StartupMark("font list done");
+    });
 }
 
 std::future<QImage> ReadPictureInBackground(const QString& name, qreal devicePixelRatio) {
-    return std::async(std::launch::async,
-                      [name, devicePixelRatio] { return ReadPicture(name, devicePixelRatio); });
+    return std::async(std::launch::async, [name, devicePixelRatio] {
+        StartupMark("splash picture decoding");
+        QImage image = ReadPicture(name, devicePixelRatio);
+        StartupMark("splash picture decoded");
+        return image;
+    });
 }
 
 void InstallApplicationStyle() {

@@ -4,27 +4,16 @@
 #include <QImage>
 #include <QString>
 #include <future>
-#include <thread>
 
 namespace veltrane::platform {
 
-// Reads the desktop's font configuration on a second thread while the window system connects;
-// the board's menu bar, the first text the program lays out, then finds it read. Fonts work as
-// ever if the thread has not finished: the configuration is read once, by whoever comes first.
-class FontConfigurationWarmUp {
-  public:
-    FontConfigurationWarmUp();
-    ~FontConfigurationWarmUp();
-    FontConfigurationWarmUp(const FontConfigurationWarmUp&) = delete;
-    FontConfigurationWarmUp& operator=(const FontConfigurationWarmUp&) = delete;
-
-  private:
-    std::thread reader_;
-};
-
-// Lists the desktop's fonts into Qt's font database on a second thread while the windows are
-// built; the first text laid out then finds them listed. Call after the application object
-// exists. The font database serves every thread, so nothing waits unless it must.
+// Reads the desktop's font configuration and lists its fonts into Qt's font database on a second
+// thread while the windows are built; the first text laid out then finds them listed. Call
+// after the application object exists and before the first window. The configuration is read
+// once, inside the font database's lock, by this thread or by the first text laid out, whichever
+// comes first: the font configuration library must not read its configuration on two threads
+// at once (the two reads corrupt its shared state and can hang or crash the program), so the
+// program never reads it on a thread of its own beside the font database.
 std::future<void> ListFontsInBackground();
 
 // Starts decoding one of the program's pictures on a second thread; get() gives the image, or

@@ -28,16 +28,27 @@ double twipsPerPixel(double dpi) {
     return 1440.0 / dpi;
 }
 
-QScreen* screenOf(const QWidget* window) {
-    QScreen* screen = window != nullptr ? window->screen() : nullptr;
-    return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+// "The screen" of every window is the primary monitor: the one the desktop puts its panels
+// and new windows on. Not the window's own screen, which for a window not yet shown is only
+// whichever monitor holds Qt's default geometry.
+QScreen* theScreen() {
+    return QGuiApplication::primaryScreen();
+}
+
+// The window is created on the screen it is sized for and centred on, so that its scaling
+// and its first placement are that screen's.
+void putOnPrimaryScreen(QWidget* window) {
+    QScreen* primary = theScreen();
+    if (primary != nullptr && window->isWindow() && window->screen() != primary) {
+        window->setScreen(primary);
+    }
 }
 
 Placement placementFor(const QWidget* window, const WindowSpec& shape) {
-    const QScreen* screen = screenOf(window);
+    const QScreen* screen = theScreen();
     const QRect full = screen != nullptr ? screen->geometry() : QRect(0, 0, 0, 0);
     return ComputePlacement(shape, DisplayDpiX(window), DisplayDpiY(window), full.width(),
-                            full.height());
+                            full.height(), full.x(), full.y());
 }
 
 } // namespace
@@ -57,7 +68,7 @@ int TwipsPerPixelRounded(double dpi) {
 }
 
 Placement ComputePlacement(const WindowSpec& shape, double dpiX, double dpiY, int screenWidth,
-                           int screenHeight) {
+                           int screenHeight, int screenLeft, int screenTop) {
     const PixelRect rect = AdjustWindowRect(PixelRect{0, 0, shape.clientWidth, shape.clientHeight},
                                             shape.menuAllowance);
     // One pixel more than the adjusted rectangle's own width and height.
@@ -77,8 +88,10 @@ Placement ComputePlacement(const WindowSpec& shape, double dpiX, double dpiY, in
     const auto screenHeightTwips = static_cast<float>(tppY * screenHeight);
     p.leftTwips = (screenWidthTwips - p.widthTwips) / 2.0F;
     p.topTwips = (screenHeightTwips - p.heightTwips) / 2.0F;
-    p.left = TwipsToPixels(p.leftTwips, tppX);
-    p.top = TwipsToPixels(p.topTwips, tppY);
+    // The centred position is measured from the screen's own corner, which on a desktop of
+    // several monitors need not be the desktop's.
+    p.left = checkedAdd(screenLeft, TwipsToPixels(p.leftTwips, tppX));
+    p.top = checkedAdd(screenTop, TwipsToPixels(p.topTwips, tppY));
 
     // The window's own frame kind decides how much of the outer size is client area: the
     // tool windows' small title bar leaves them taller inside than the rule assumed.
@@ -92,18 +105,19 @@ Placement ComputePlacement(const WindowSpec& shape, double dpiX, double dpiY, in
     return p;
 }
 
-double DisplayDpiX(const QWidget* window) {
-    const QScreen* screen = screenOf(window);
+double DisplayDpiX(const QWidget* /*window*/) {
+    const QScreen* screen = theScreen();
     return screen != nullptr ? screen->logicalDotsPerInchX() * screen->devicePixelRatio() : 0.0;
 }
 
-double DisplayDpiY(const QWidget* window) {
-    const QScreen* screen = screenOf(window);
+double DisplayDpiY(const QWidget* /*window*/) {
+    const QScreen* screen = theScreen();
     return screen != nullptr ? screen->logicalDotsPerInchY() * screen->devicePixelRatio() : 0.0;
 }
 
 void SizeWindow(QWidget* window, const WindowSpec& shape) {
     const Placement p = placementFor(window, shape);
+    putOnPrimaryScreen(window);
     auto* main = qobject_cast<QMainWindow*>(window);
     if (main != nullptr && main->centralWidget() != nullptr) {
         // The client area lies below the window's own menu bar, whatever height the style
@@ -119,6 +133,7 @@ void SizeWindow(QWidget* window, const WindowSpec& shape) {
 
 void CentreWindow(QWidget* window, const WindowSpec& shape) {
     const Placement p = placementFor(window, shape);
+    putOnPrimaryScreen(window);
     // move() places the outer frame's top-left corner for a top-level window.
     window->move(p.left, p.top);
 }

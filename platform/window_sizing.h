@@ -44,16 +44,18 @@ struct Placement {
     float topTwips;
     int outerWidth; // pixels
     int outerHeight;
-    int left; // pixels, may be negative: there is no clamping
+    int left; // pixels on the desktop, may lie off the screen: there is no clamping
     int top;
     int clientWidth; // the client area the window's own frame kind leaves inside the outer size
     int clientHeight;
 };
 
 // The whole rule for one window: dpiX/dpiY are the display's logical pixels per inch, the
-// screen size is in pixels. A zero resolution is the run-time error "Division by zero".
+// screen's size and its top-left corner on the desktop are in pixels. The twips of the
+// centring are counted from the screen's corner. A zero resolution is the run-time error
+// "Division by zero".
 Placement ComputePlacement(const WindowSpec& shape, double dpiX, double dpiY, int screenWidth,
-                           int screenHeight);
+                           int screenHeight, int screenLeft = 0, int screenTop = 0);
 
 // Twips to whole pixels, as the window system places windows: nearest, halves to even.
 int TwipsToPixels(double twips, double twipsPerPixel);
@@ -61,7 +63,8 @@ int TwipsToPixels(double twips, double twipsPerPixel);
 // 1440 / dpi rounded to the nearest whole number, halves to even.
 int TwipsPerPixelRounded(double dpi);
 
-// The display's real logical resolution: Qt reports 96 and puts desktop scaling into the
+// The real logical resolution of the window's display, the primary screen on which every
+// window is sized and centred: Qt reports 96 and puts desktop scaling into the
 // device pixel ratio, so both are multiplied back together.
 double DisplayDpiX(const QWidget* window);
 double DisplayDpiY(const QWidget* window);
@@ -70,7 +73,8 @@ double DisplayDpiY(const QWidget* window);
 // leaves inside the computed outer size. For a main window with a menu bar that is the
 // central widget's size, below the menu bar.
 void SizeWindow(QWidget* window, const WindowSpec& shape);
-// Applies the centring part: the outer rectangle centred on the screen's full geometry.
+// Applies the centring part: the outer rectangle centred on the primary screen's full
+// geometry, its origin included.
 void CentreWindow(QWidget* window, const WindowSpec& shape);
 
 } // namespace veltrane::platform

@@ -8,7 +8,9 @@
 #include "platform/program_folder.h"
 #include "platform/quick_start.h"
 #include "platform/sound.h"
+#include "platform/startup_trace.h"
 #include "platform/window_setup.h"
+#include "platform/window_showing.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -66,6 +68,7 @@ bool frm_splash::Form_Load() {
     PrepareWindow(this, kSplashWindow, Background::White);
     lbl_splash->setGeometry(1, 1, 0, 0);
     Image1->setGeometry(139, 372, 130, 17);
+    StartupMark("splash sized");
     const int twipsPerPixel = TwipsPerPixelRounded(DisplayDpiX(this));
     Image1->setCursor(HandCursor(devicePixelRatio()));
     if (twipsPerPixel == kLargeFontsTwipsPerPixel) {
@@ -75,8 +78,11 @@ bool frm_splash::Form_Load() {
     // The splash picture is decoded while the board loads; both are ready before it shows.
     auto picture = ReadPictureInBackground(QStringLiteral("splash"), devicePixelRatio());
     board_ = new frm_board(game_);
+    StartupMark("board built");
     board_->Form_Load();
+    StartupMark("board loaded");
     picture_ = QPixmap::fromImage(picture.get());
+    StartupMark("splash picture");
     return true;
 }
 
@@ -84,12 +90,15 @@ void frm_splash::Image1_Click() {
     handedOver_ = true;
     // The board is shown before the splash goes, so the program never stands without a window.
     if (board_ != nullptr) {
-        board_->show();
+        veltrane::platform::ShowWindow(board_);
     }
     close();
 }
 
 bool frm_splash::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        veltrane::platform::StartupMark("splash activated");
+    }
     veltrane::platform::PlayOnActivation(event, &veltrane::shell::GreetingSound);
     return QWidget::event(event);
 }
@@ -113,6 +122,7 @@ bool frm_splash::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frm_splash::paintEvent(QPaintEvent* /*event*/) {
+    veltrane::platform::StartupMark("splash painted");
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture_);
 }

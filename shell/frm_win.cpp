@@ -2,6 +2,7 @@
 
 #include "platform/accessibility.h"
 #include "platform/error_guard.h"
+#include "platform/modal_window.h"
 #include "platform/pictures.h"
 #include "platform/program_folder.h"
 #include "platform/sound.h"
@@ -66,6 +67,7 @@ QString ApplauseSound() {
 void ShowWinDialog() {
     auto* dialog = new frm_win;
     dialog->Form_Load();
+    platform::KeepModalWindowInReach(dialog);
     // exec() deletes the dialog on its way out, as it closes on delete.
     dialog->exec();
 }

@@ -5,6 +5,8 @@
 #include "game/random_source.h"
 #include "platform/error_guard.h"
 #include "platform/quick_start.h"
+#include "platform/startup_trace.h"
+#include "platform/window_showing.h"
 #include "shell/frm_splash.h"
 #include "shell/frm_win.h"
 
@@ -32,6 +34,7 @@ int RunProgram(RandomSource& random) {
     });
 
     QPointer<frm_splash> splash = new frm_splash(game);
+    platform::StartupMark("splash built");
     bool loaded = false;
     platform::Guarded([&] { loaded = splash->Form_Load(); });
     if (!loaded) {
@@ -40,7 +43,8 @@ int RunProgram(RandomSource& random) {
         return 0;
     }
     board = splash->board();
-    splash->show();
+    platform::ShowWindow(splash);
+    platform::StartupMark("splash shown");
     const int status = QApplication::exec();
     // The windows go before the game they draw.
     delete splash;

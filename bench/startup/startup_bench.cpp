@@ -3,7 +3,8 @@
 // process to its first window being mapped (an X event, not polling) and the peak resident
 // memory once the window is up. The game's first window is the splash, and its load has loaded
 // the board behind it, so the memory is that of the game ready to play. Prints medians and the
-// two ratios.
+// two ratios. A start that shows no window within 20 s, or whose program ends without one, stops
+// the benchmark with what the program said, its start-up steps included.
 //
 //     startup_bench [ROUNDS]      (15 rounds by default)
 
@@ -23,6 +24,8 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+constexpr long long kEndCheckMs = 50;
 
 struct Sample {
     double milliseconds;
@@ -53,10 +56,16 @@ class MapWatcher {
         }
     }
 
-    // True when a top-level window (not a menu or tooltip) was mapped before the deadline.
-    bool waitForMap(Clock::time_point deadline) {
+    // True when a top-level window (not a menu or tooltip) was mapped before the deadline;
+    // false at the deadline, or as soon as the program has ended without one: a program that
+    // crashed or was killed from outside is not a program that is slow to show its window.
+    bool waitForMap(Clock::time_point deadline, QProcess& program) {
         const int fd = xcb_get_file_descriptor(connection_);
         for (;;) {
+            // Whether it has ended is asked before the events are read, so that a window mapped
+            // just before the end still counts.
+            const bool ended =
+                program.state() == QProcess::NotRunning || program.waitForFinished(0);
             while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
                 const bool mapped =
                     (event->response_type & 0x7F) == XCB_MAP_NOTIFY &&
@@ -66,13 +75,17 @@ class MapWatcher {
                     return true;
                 }
             }
+            if (ended) {
+                return false;
+            }
             const auto left =
                 std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
             if (left.count() <= 0) {
                 return false;
             }
+            // The X connection wakes the wait; the short step notices the program's end.
             pollfd p{fd, POLLIN, 0};
-            poll(&p, 1, static_cast<int>(left.count()));
+            poll(&p, 1, static_cast<int>(std::min<long long>(left.count(), kEndCheckMs)));
         }
     }
 
@@ -111,13 +124,25 @@ Sample startOnce(veltrane::e2e::XSession& x, MapWatcher& watcher, const QString&
     watcher.drain();
     const Clock::time_point start = Clock::now();
     QProcess& process = x.launch(program);
-    if (!watcher.waitForMap(start + std::chrono::seconds(20))) {
-        const bool ended = process.state() == QProcess::NotRunning;
-        std::string what = "no window appeared within 20 s: " + program.toStdString();
-        what += ended ? ", which ended with status " + std::to_string(process.exitCode())
-                      : ", which is still running";
-        what += "; it said: " + process.readAllStandardError().toStdString();
-        throw std::runtime_error(what);
+    if (!watcher.waitForMap(start + std::chrono::seconds(20), process)) {
+        const QString after =
+            QString::number(std::chrono::duration<double>(Clock::now() - start).count(), 'f', 1);
+        QString what = QStringLiteral("no window appeared: ") + program;
+        if (process.state() != QProcess::NotRunning) {
+            what += QStringLiteral(" is still running after 20 s");
+        } else if (process.exitStatus() == QProcess::CrashExit) {
+            // For a program that did not exit by itself, the code is the signal that ended it.
+            what += QStringLiteral(" was ended by signal %1 after %2 s")
+                        .arg(process.exitCode())
+                        .arg(after);
+        } else {
+            what += QStringLiteral(" exited with status %1 after %2 s")
+                        .arg(process.exitCode())
+                        .arg(after);
+        }
+        what +=
+            QStringLiteral("; it said:\n") + QString::fromLocal8Bit(process.readAllStandardError());
+        throw std::runtime_error(what.toStdString());
     }
     const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     const double cpu = cpuMilliseconds(process.processId());
@@ -140,6 +165,9 @@ double median(std::vector<double> values) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    // The game then writes each step of its start to its error output, which a failed start
+    // prints: a start that shows no window can be placed between two steps.
+    qputenv("VELTRANE_STARTUP_TRACE", "1");
     try {
         veltrane::e2e::XSession x;
         MapWatcher watcher(x.display());

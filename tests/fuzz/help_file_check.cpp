@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <array>
 
 namespace veltrane::fuzz {
@@ -65,6 +66,23 @@ std::string checkText(const QByteArray& bytes, const QString& text) {
     return {};
 }
 
+// The longest line as the help box would show it, counted here byte by byte: the bytes
+// between two LF, less the CR of a CR LF.
+qsizetype longestLine(const QByteArray& bytes) {
+    qsizetype longest = 0;
+    qsizetype length = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n') {
+            length -= (i > 0 && bytes[i - 1] == '\r' && length > 0) ? 1 : 0;
+            longest = std::max(longest, length);
+            length = 0;
+        } else {
+            ++length;
+        }
+    }
+    return std::max(longest, length);
+}
+
 std::string checkRead(const QByteArray& bytes) {
     const QString& path = scratchFile();
     if (!writeFile(path, bytes)) {
@@ -74,6 +92,12 @@ std::string checkRead(const QByteArray& bytes) {
     if (bytes.size() > help::kMaxHelpFileBytes) {
         if (read.ok() || !read.text.isEmpty()) {
             return "a file over the size limit was read";
+        }
+        return {};
+    }
+    if (longestLine(bytes) > help::kMaxHelpLineChars) {
+        if (read.error != QStringLiteral("Line too long") || !read.text.isEmpty()) {
+            return "a file with a line over the limit was not refused for it";
         }
         return {};
     }

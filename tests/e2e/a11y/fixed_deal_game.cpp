@@ -3,11 +3,9 @@
 
 #include "game/random_source.h"
 #include "platform/error_guard.h"
-#include "platform/quick_start.h"
 #include "shell/program.h"
 
 int main(int argc, char** argv) {
-    const veltrane::platform::FontConfigurationWarmUp fonts;
     veltrane::platform::GuardedApplication app(argc, argv);
     veltrane::SequenceRandomSource unshuffled({});
     return veltrane::shell::RunProgram(unshuffled);

@@ -94,4 +94,75 @@ TEST(HelpOnX, AClickOnTheLinkHandsTheAddressToTheBrowser) {
     EXPECT_TRUE(x.waitForWindow(kHelpTitle, 1000));
 }
 
+// The window manager offers a minimise button on the Help window; while the window is modal
+// the board takes no input, so a minimised Help window would leave no window that answers.
+TEST(HelpOnX, AMinimisedHelpWindowComesBackAndAClickOnTheBoardBringsItForward) {
+    XSession x;
+    QProcess& game = x.launch(QStringLiteral(VELTRANE_EXECUTABLE));
+    const auto board = ShowBoard(x, game);
+    ASSERT_TRUE(board);
+    x.keys(*board, {QStringLiteral("alt+h"), QStringLiteral("r")});
+    const auto help = x.waitForWindow(kHelpTitle);
+    ASSERT_TRUE(help);
+    const QString id = QString::number(*help);
+    // The window's own structure events show it leaving the screen and coming back.
+    QProcess& events =
+        x.launch(QStringLiteral("xev"),
+                 {QStringLiteral("-id"), id, QStringLiteral("-event"), QStringLiteral("structure"),
+                  QStringLiteral("-event"), QStringLiteral("property")});
+    QByteArray seen;
+    const auto waitFor = [&](const QByteArray& what, qsizetype after, int ms = 10000) {
+        for (QDeadlineTimer deadline(ms); !deadline.hasExpired();) {
+            events.waitForReadyRead(50);
+            seen += events.readAllStandardOutput();
+            if (seen.indexOf(what, after) >= 0) {
+                return seen.indexOf(what, after);
+            }
+        }
+        return qsizetype{-1};
+    };
+    const auto activeWindow = [&] {
+        return QString::fromLatin1(
+            x.run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}).trimmed());
+    };
+    const auto becomesActive = [&] {
+        for (QDeadlineTimer deadline(10000); !deadline.hasExpired(); QThread::msleep(50)) {
+            if (activeWindow() == id) {
+                return true;
+            }
+        }
+        return false;
+    };
+    // A property set for the purpose tells that xev is watching; it may start watching only
+    // after the first setting.
+    bool watching = false;
+    for (int attempt = 0; attempt < 50 && !watching; ++attempt) {
+        x.run(QStringLiteral("xprop"),
+              {QStringLiteral("-id"), id, QStringLiteral("-f"),
+               QStringLiteral("VELTRANE_TEST_MARK"), QStringLiteral("8s"), QStringLiteral("-set"),
+               QStringLiteral("VELTRANE_TEST_MARK"), QString::number(attempt)});
+        watching = waitFor("VELTRANE_TEST_MARK", 0, 200) >= 0;
+    }
+    ASSERT_TRUE(watching) << "xev does not watch the window";
+
+    x.run(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), id});
+    const qsizetype unmapped = waitFor("UnmapNotify", 0);
+    ASSERT_GE(unmapped, 0) << "the window manager did not minimise the window";
+    EXPECT_GE(waitFor("MapNotify", unmapped + 1), 0) << "the Help window stayed minimised";
+    EXPECT_TRUE(x.waitForWindow(kHelpTitle, 5000));
+    EXPECT_TRUE(becomesActive());
+
+    // A click on the board, which the Help window blocks, brings the Help window forward.
+    const QRect boardClient = x.clientGeometry(*board);
+    x.click(boardClient.x() + 320, boardClient.y() + 470);
+    EXPECT_TRUE(becomesActive());
+
+    // The Help window answers the keyboard ("OK" has the focus) and the board is free again.
+    x.run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Return")});
+    EXPECT_TRUE(x.waitForWindowGone(kHelpTitle));
+    x.keys(*board, {QStringLiteral("alt+h"), QStringLiteral("a")});
+    EXPECT_TRUE(x.waitForWindow(kHelpTitle));
+    EXPECT_EQ(game.state(), QProcess::Running);
+}
+
 } // namespace

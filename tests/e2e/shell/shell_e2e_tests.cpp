@@ -1,7 +1,7 @@
 // The real program on a virtual X server with a window manager: the splash comes first at its
-// size, a real click on ENTER HERE opens the board, a click beside it does nothing and the
-// close command ends the program, and a large-fonts display gets the message box and nothing
-// else.
+// size, a real click on ENTER HERE opens the board, every window is centred on the primary
+// monitor, a click beside the strip does nothing and the close command ends the program, and a
+// large-fonts display gets the message box and nothing else.
 
 #include "expected_layout.h"
 #include "game_on_x.h"
@@ -48,6 +48,54 @@ TEST(Start, TheSplashComesFirstAndItsStripOpensTheBoard) {
     const auto board = x.waitForWindow(kBoardTitle);
     ASSERT_TRUE(board);
     EXPECT_TRUE(x.waitForWindowGone(kSplashTitle));
+    EXPECT_EQ(game.state(), QProcess::Running);
+}
+
+TEST(Start, OnTwoMonitorsEveryWindowIsCentredOnThePrimaryOne) {
+    // Two 1280 x 1024 monitors side by side; the primary one (*) is on the right.
+    XSession x(QSize(2560, 1024));
+    x.run(QStringLiteral("xrandr"),
+          {QStringLiteral("--setmonitor"), QStringLiteral("A"),
+           QStringLiteral("1280/338x1024/270+0+0"), QStringLiteral("screen")});
+    x.run(QStringLiteral("xrandr"),
+          {QStringLiteral("--setmonitor"), QStringLiteral("*B"),
+           QStringLiteral("1280/338x1024/270+1280+0"), QStringLiteral("none")});
+    const QRect primary(1280, 0, 1280, 1024);
+    // The rule centres the outer window on the primary monitor, counted from its corner; the
+    // window manager puts its own frame's corner there.
+    const auto expectPlaced = [&](WindowId window, QPoint corner, const char* name) {
+        const QRect client = x.clientGeometry(window);
+        EXPECT_TRUE(primary.contains(client)) << name;
+        const QList<QByteArray> extents =
+            x.run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window),
+                                            QStringLiteral("_NET_FRAME_EXTENTS")})
+                .split('=')
+                .last()
+                .split(',');
+        ASSERT_EQ(extents.size(), 4) << name;
+        const QPoint frame(client.x() - extents[0].trimmed().toInt(),
+                           client.y() - extents[2].trimmed().toInt());
+        EXPECT_EQ(frame, corner) << name << " at " << frame.x() << "," << frame.y();
+    };
+
+    QProcess& game = x.launch(QStringLiteral(VELTRANE_EXECUTABLE));
+    const auto splash = x.waitForWindow(kSplashTitle);
+    ASSERT_TRUE(splash);
+    // Outer 407 x 426: 436.5 and 299 pixels into the monitor, the half to the even pixel.
+    expectPlaced(*splash, primary.topLeft() + QPoint(436, 299), "splash");
+    const QRect splashClient = x.clientGeometry(*splash);
+
+    x.click(splashClient.x() + 204, splashClient.y() + 380);
+    const auto board = x.waitForWindow(kBoardTitle);
+    ASSERT_TRUE(board);
+    // Outer 627 x 505: 326.5 and 259.5.
+    expectPlaced(*board, primary.topLeft() + QPoint(326, 260), "board");
+
+    x.keys(*board, {QStringLiteral("alt+h"), QStringLiteral("r")});
+    const auto help = x.waitForWindow(QStringLiteral("^Veltrane - Help$"));
+    ASSERT_TRUE(help);
+    // Outer 447 x 325: 416.5 and 349.5.
+    expectPlaced(*help, primary.topLeft() + QPoint(416, 350), "help");
     EXPECT_EQ(game.state(), QProcess::Running);
 }
 

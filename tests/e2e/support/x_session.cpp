@@ -29,12 +29,14 @@ std::optional<WindowId> firstWindow(const QByteArray& output) {
 
 } // namespace
 
-XSession::XSession() : server_(std::make_unique<QProcess>()) {
-    // The server writes the display number it chose to its standard output.
+XSession::XSession(QSize screen) : server_(std::make_unique<QProcess>()) {
+    // The server writes the display number it chose to its standard output. It never resets,
+    // so monitors a test defines with xrandr stay while no client is connected.
     server_->start(QStringLiteral("Xvfb"),
-                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                    QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                    QStringLiteral("tcp")});
+                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-noreset"),
+                    QStringLiteral("-screen"), QStringLiteral("0"),
+                    QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
+                    QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     if (!server_->waitForStarted(kStartTimeoutMs)) {
         fail(QStringLiteral("Xvfb did not start"));
     }

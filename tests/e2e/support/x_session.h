@@ -2,9 +2,9 @@
 // End-to-end test support: a real X server for the real program.
 //
 // XSession starts Xvfb on a free display (it picks the display itself, -displayfd) with a
-// 1024 x 768 screen, starts openbox on it, and starts programs with DISPLAY set. It finds
-// windows by title, reads a window's client geometry, sends real input through the X server
-// (xdotool) and takes screenshots of the whole screen. Every wait is bounded. The destructor
+// 1024 x 768 screen (or the size given), starts openbox on it, and starts programs with DISPLAY
+// set. It finds windows by title, reads a window's client geometry, sends real input through the X
+// server (xdotool) and takes screenshots of the whole screen. Every wait is bounded. The destructor
 // ends every program it started, then the window manager, then the server, also when a test
 // fails half-way; a session that cannot start throws std::runtime_error.
 //
@@ -28,6 +28,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -40,7 +41,7 @@ using WindowId = unsigned long;
 
 class XSession {
   public:
-    XSession();
+    explicit XSession(QSize screen = QSize(1024, 768));
     ~XSession();
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;

@@ -116,19 +116,44 @@ TEST_F(HelpFile, RefusesWhatIsNotAPlainFileWithoutOpeningIt) {
     EXPECT_EQ(device.error, QStringLiteral("Not a regular file"));
 }
 
-TEST_F(HelpFile, TakesSixteenMebibytesAndNotOneByteMore) {
-    QFile file(path("rules.txt"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(file.resize(kMaxHelpFileBytes));
-    file.close();
-    const HelpFileText largest = ReadHelpFile(path("rules.txt"));
-    EXPECT_TRUE(largest.ok());
-    EXPECT_EQ(largest.text.size(), kMaxHelpFileBytes);
+TEST_F(HelpFile, TakesAQuarterMebibyteAndNotOneByteMore) {
+    // Lines of 79 characters and a CR LF, cut to the limit.
+    QByteArray largest;
+    while (largest.size() < kMaxHelpFileBytes) {
+        largest += QByteArray(79, 'x') + "\r\n";
+    }
+    largest.truncate(kMaxHelpFileBytes);
+    ASSERT_EQ(largest.size(), 262144);
+    writeBytes(path("rules.txt"), largest);
+    const HelpFileText read = ReadHelpFile(path("rules.txt"));
+    EXPECT_TRUE(read.ok()) << read.error.toStdString();
+    EXPECT_EQ(read.text.size(), largest.size());
 
-    ASSERT_TRUE(QFile::resize(path("rules.txt"), kMaxHelpFileBytes + 1));
+    writeBytes(path("rules.txt"), largest + "x");
     const HelpFileText tooLarge = ReadHelpFile(path("rules.txt"));
     EXPECT_TRUE(tooLarge.text.isEmpty());
     EXPECT_EQ(tooLarge.error, QStringLiteral("File too large"));
+}
+
+TEST_F(HelpFile, TakesLinesOfSixteenThousandCharactersAndNotOneMore) {
+    const QByteArray longest(16384, 'x');
+    // The longest line anywhere: first, between others, last without a break; its CR LF and a
+    // lone CR of another line do not count against it.
+    for (const QByteArray& text : {longest + "\r\nshort\r\n", "a\rb\r\n" + longest + "\r\n",
+                                   "\r\n\r\n" + longest, QByteArray(16383, 'y') + "\r\r\n"}) {
+        writeBytes(path("rules.txt"), text);
+        const HelpFileText read = ReadHelpFile(path("rules.txt"));
+        EXPECT_TRUE(read.ok()) << read.error.toStdString();
+        EXPECT_EQ(read.text.size(), text.size());
+    }
+    for (const QByteArray& text :
+         {longest + "x\r\nshort\r\n", "a\r\n" + longest + "\rb\r\n", "\r\n\r\n" + longest + "x",
+          QByteArray(16384, 'y') + "\r\r\n", QByteArray(20000, ' ')}) {
+        writeBytes(path("rules.txt"), text);
+        const HelpFileText read = ReadHelpFile(path("rules.txt"));
+        EXPECT_TRUE(read.text.isEmpty());
+        EXPECT_EQ(read.error, QStringLiteral("Line too long"));
+    }
 }
 
 } // namespace

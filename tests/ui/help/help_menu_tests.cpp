@@ -69,4 +69,31 @@ TEST(HelpMenu, AboutThenRulesOpenTheWindowOnTheirOwnPages) {
     EXPECT_EQ(game.state().HelpTopic, 0);
 }
 
+TEST(HelpMenu, TheHelpWindowComesBackWhenMinimisedWhileItBlocksTheBoard) {
+    writeHelp(QStringLiteral("rules.txt"), "The rules\r\n");
+    veltrane::SeededRandomSource random(1);
+    veltrane::Game game(random);
+    frm_board board(game);
+    board.Form_Load();
+    board.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&board));
+
+    bool cameBack = false;
+    QTimer answer;
+    answer.setInterval(5);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* help = qobject_cast<frm_help*>(QApplication::activeModalWidget());
+        if (help == nullptr || help->helpText().isEmpty()) {
+            return;
+        }
+        answer.stop();
+        help->setWindowState(Qt::WindowMinimized);
+        cameBack = QTest::qWaitFor([help] { return !help->isMinimized() && help->isVisible(); });
+        help->findChild<QPushButton*>("btn_help_4")->click();
+    });
+    answer.start();
+    board.findChild<QAction*>(QStringLiteral("mnu_rules"))->trigger();
+    EXPECT_TRUE(cameBack);
+}
+
 } // namespace

@@ -390,6 +390,33 @@ TEST_F(HelpWindow, AnUnreadableFileNamesItselfAndTheWindowCarriesOn) {
     EXPECT_TRUE(waitUntil([this] { return window.isNull(); }));
 }
 
+TEST_F(HelpWindow, AMessageAboutTheFileComesOverTheFinishedPage) {
+    removeHelp(QStringLiteral("orvik.txt"));
+    ASSERT_TRUE(QDir(veltrane::platform::ProgramFolder()).mkdir(QStringLiteral("orvik.txt")));
+    removeHelp(QStringLiteral("rules.txt"));
+    ASSERT_TRUE(QDir(veltrane::platform::ProgramFolder()).mkdir(QStringLiteral("rules.txt")));
+    // What the page shows at the moment each message appears.
+    QStringList seen;
+    QTimer answer;
+    answer.setInterval(5);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen.append(onAboutPage()   ? QStringLiteral("About")
+                        : onRulesPage() ? QStringLiteral("Rules")
+                                        : QStringLiteral("neither"));
+            box->buttons().front()->click();
+        }
+    });
+    answer.start();
+
+    open(1, false);
+    ASSERT_TRUE(waitUntil([&] { return seen.size() == 1; }));
+    button(0)->click();
+    button(5)->click();
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("About"), QStringLiteral("Rules"),
+                                 QStringLiteral("About")}));
+}
+
 TEST_F(HelpWindow, TheLinkShowsTheHostAndTheHandFromThePicture) {
     open(1);
     const auto* link = child<QLabel>("lbl_url");

@@ -10,6 +10,7 @@
 #include "qt_test_support.h"
 
 #include <QDirIterator>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
@@ -17,6 +18,8 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <string>
@@ -87,6 +90,17 @@ TEST(SizingRule, AWindowLargerThanTheScreenGoesPartlyOffIt) {
     EXPECT_EQ(p.top, -52);  // -52.5
 }
 
+TEST(SizingRule, CentresOnAScreenThatDoesNotStartAtTheDesktopsCorner) {
+    // A 1280 x 1024 monitor right of another one: 326.5 and 259.5 pixels into it.
+    const Placement right = ComputePlacement(kBoard, 96, 96, 1280, 1024, 1280, 0);
+    EXPECT_EQ(right.left, 1280 + 326);
+    EXPECT_EQ(right.top, 260);
+    // Partly off that monitor, and not pulled back onto it.
+    const Placement tooBig = ComputePlacement(kBoard, 96, 96, 600, 400, 1280, 100);
+    EXPECT_EQ(tooBig.left, 1280 - 14);
+    EXPECT_EQ(tooBig.top, 100 - 52);
+}
+
 TEST(SizingRule, ZeroResolutionIsARuntimeError) {
     try {
         ComputePlacement(kBoard, 0, 96, 1024, 768);
@@ -132,6 +146,38 @@ TEST(RealWindows, AToolWindowGetsTheTallerClientArea) {
     SizeWindow(&w, kSplash);
     w.show();
     EXPECT_EQ(w.size(), QSize(expected::kSplash.clientWidth, expected::kSplash.clientHeight));
+}
+
+// Run on a desktop of two monitors (two_screens.json): the primary one lies right of the one
+// that holds the desktop's corner.
+TEST(TwoScreens, EveryWindowIsSizedForAndCentredOnThePrimaryScreen) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    ASSERT_EQ(screens.size(), 2);
+    QScreen* primary = QGuiApplication::primaryScreen();
+    ASSERT_EQ(primary->geometry(), QRect(1280, 0, 1280, 1024));
+
+    // Not yet shown, a window lies where Qt's default geometry puts it, on the left monitor.
+    QWidget splash;
+    SizeWindow(&splash, kSplash);
+    CentreWindow(&splash, kSplash);
+    splash.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
+    // The outer 407 x 426 centred 436.5 and 299 pixels into the primary monitor.
+    EXPECT_EQ(splash.pos(), QPoint(1280 + 436, 299));
+    EXPECT_EQ(splash.size(), QSize(401, 405));
+    EXPECT_EQ(splash.screen(), primary);
+
+    QMainWindow board;
+    board.menuBar()->addMenu(QStringLiteral("&File"));
+    board.menuBar()->setNativeMenuBar(false);
+    board.setCentralWidget(new QWidget);
+    SizeWindow(&board, kBoard);
+    CentreWindow(&board, kBoard);
+    board.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&board));
+    EXPECT_EQ(board.pos(), QPoint(1280 + 326, 260));
+    EXPECT_EQ(board.centralWidget()->size(), QSize(621, 461));
+    EXPECT_EQ(board.screen(), primary);
 }
 
 TEST(Pictures, EveryPictureReadsPixelForPixelAsQtsOwnReaderReadsIt) {

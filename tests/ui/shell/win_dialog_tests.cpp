@@ -105,6 +105,17 @@ TEST(WinDialog, OpensModalCentredOnTheScreenWithApplauseAndClosesEachWay) {
     }
 }
 
+TEST(WinDialog, ComesBackWhenMinimisedWhileItBlocksTheGame) {
+    bool cameBack = false;
+    const Opening seen = openAndClose([&cameBack](frm_win* d) {
+        d->setWindowState(Qt::WindowMinimized);
+        cameBack = QTest::qWaitFor([d] { return !d->isMinimized() && d->isVisible(); });
+        d->close();
+    });
+    EXPECT_TRUE(cameBack);
+    EXPECT_TRUE(seen.dialog.isNull());
+}
+
 TEST(WinDialog, ShowsThePictureFromTheCornerOnWhite) {
     const Opening seen = openAndClose([](frm_win* d) { d->close(); });
     const QImage& shot = seen.picture;
