@@ -22,7 +22,7 @@ struct Ran {
     std::string err;
 };
 
-Ran solve(const std::string& script, std::vector<std::string> args = {}) {
+Ran solve(const std::string& script, const std::vector<std::string>& args = {}) {
     std::istringstream in(script);
     std::ostringstream out;
     std::ostringstream err;

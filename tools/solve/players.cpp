@@ -1,6 +1,7 @@
 #include "tools/solve/players.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace veltrane::solve {
 
@@ -45,10 +46,9 @@ std::vector<Move> choices(const Layout& layout) {
         if (card == 0 || !allowed(layout, {MoveKind::Home, static_cast<CardId>(card)})) {
             continue;
         }
-        const int group = groupOfEntry(i);
-        const bool full =
-            std::none_of(layout.slot.begin() + 4 * group, layout.slot.begin() + 4 * group + 4,
-                         [](CardId c) { return c == 0; });
+        const std::ptrdiff_t first = std::ptrdiff_t{4} * groupOfEntry(i);
+        const bool full = std::none_of(layout.slot.begin() + first, layout.slot.begin() + first + 4,
+                                       [](CardId c) { return c == 0; });
         if (full) {
             moves.push_back({MoveKind::Home, static_cast<CardId>(card)});
         }
