@@ -14,7 +14,7 @@ namespace veltrane::help {
 // nothing but line breaks is the slowest for its size); within these
 // limits every file shows, and the window answers the keyboard, well within half a second.
 inline constexpr qint64 kMaxHelpFileBytes = qint64{256} * 1024;
-inline constexpr qsizetype kMaxHelpLineChars = 16 * 1024;
+inline constexpr qsizetype kMaxHelpLineChars = qsizetype{16} * 1024;
 
 struct HelpFileText {
     QString text;  // the whole file, one character per byte; empty on failure

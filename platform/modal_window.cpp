@@ -19,11 +19,12 @@ class ModalKeeper : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::WindowStateChange && watched == window_ &&
-            window_->isMinimized()) {
-            bringBack();
-        } else if (event->type() == QEvent::WindowActivate && watched != window_ &&
-                   watched->isWidgetType() && blockedByOurWindow(static_cast<QWidget*>(watched))) {
+        const bool minimised = event->type() == QEvent::WindowStateChange && watched == window_ &&
+                               window_->isMinimized();
+        const bool blockedWindowActivated = event->type() == QEvent::WindowActivate &&
+                                            watched != window_ && watched->isWidgetType() &&
+                                            blockedByOurWindow(static_cast<QWidget*>(watched));
+        if (minimised || blockedWindowActivated) {
             bringBack();
         }
         return false;

@@ -106,7 +106,9 @@ Result run(const QByteArray& bytes) {
         {Qt::Key_End, Qt::ControlModifier}, {Qt::Key_PageUp, Qt::NoModifier},
         {Qt::Key_PageDown, Qt::NoModifier}, {Qt::Key_Home, Qt::ControlModifier},
         {Qt::Key_PageDown, Qt::NoModifier}, {Qt::Key_Tab, Qt::NoModifier}};
-    for (const auto& [key, modifiers] : keys) {
+    for (const auto& press : keys) {
+        const Qt::Key key = press.first;
+        const Qt::KeyboardModifiers modifiers = press.second;
         QWidget* target =
             QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : window;
         const Cost cost = measure([&] {

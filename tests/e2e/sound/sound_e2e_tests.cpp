@@ -363,7 +363,8 @@ bool runWinDialog(SoundServer& sound, const QString& program, const Awaited& awa
     child.start(program, {QStringLiteral("--win-child")});
     QByteArray said;
     for (const QDeadlineTimer deadline(20000); !said.startsWith("opened|");) {
-        if (deadline.hasExpired() || !child.waitForReadyRead(deadline.remainingTime())) {
+        if (deadline.hasExpired() ||
+            !child.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
             break;
         }
         said += child.readAllStandardOutput();
