@@ -1,7 +1,8 @@
 #include "game_on_x.h"
 
+#include "waits.h"
+
 #include <QDeadlineTimer>
-#include <QThread>
 
 namespace veltrane::e2e {
 
@@ -33,8 +34,7 @@ std::optional<WindowId> OpenHelp(XSession& x, const QProcess& game, const QStrin
 QImage ScreenWhen(XSession& x, const std::function<bool(const QImage&)>& shows, int timeoutMs) {
     const QDeadlineTimer deadline(timeoutMs);
     QImage screen = x.screenshot();
-    while (!shows(screen) && !deadline.hasExpired()) {
-        QThread::msleep(100);
+    while (!shows(screen) && x.waitForDrawing(RemainingMs(deadline))) {
         screen = x.screenshot();
     }
     return screen;

@@ -31,8 +31,8 @@ std::optional<WindowId> ShowBoard(XSession& x, const QProcess& game);
 // board: accessKey "r" for Rules, "a" for About. Nothing when no help window appeared in time.
 std::optional<WindowId> OpenHelp(XSession& x, const QProcess& game, const QString& accessKey);
 
-// Screenshots until one shows what the test waits for, or timeoutMs have passed; the last one
-// taken either way.
+// A screenshot, and another each time the screen has been drawn on, until one shows what the
+// test waits for or timeoutMs have passed; the last one taken either way.
 QImage ScreenWhen(XSession& x, const std::function<bool(const QImage&)>& shows,
                   int timeoutMs = 5000);
 

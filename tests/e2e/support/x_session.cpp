@@ -1,15 +1,19 @@
 #include "x_session.h"
 
+#include "waits.h"
+
 #include <QDeadlineTimer>
 #include <QRegularExpression>
-#include <QThread>
+#include <cstdlib>
+#include <poll.h>
 #include <stdexcept>
+#include <xcb/damage.h>
+#include <xcb/xcb.h>
 
 namespace veltrane::e2e {
 namespace {
 
 constexpr int kStartTimeoutMs = 15000;
-constexpr int kPollMs = 50;
 
 [[noreturn]] void fail(const QString& what) {
     throw std::runtime_error(what.toStdString());
@@ -42,17 +46,15 @@ XSession::XSession(QSize screen) : server_(std::make_unique<QProcess>()) {
     }
     QByteArray number;
     const QDeadlineTimer deadline(kStartTimeoutMs);
-    while (!number.contains('\n') && !deadline.hasExpired()) {
-        server_->waitForReadyRead(kPollMs);
+    while (!number.contains('\n') && server_->waitForReadyRead(RemainingMs(deadline))) {
         number += server_->readAllStandardOutput();
-        if (server_->state() == QProcess::NotRunning) {
-            fail(QStringLiteral("Xvfb ended while starting"));
-        }
     }
     if (!number.contains('\n')) {
-        fail(QStringLiteral("Xvfb chose no display"));
+        fail(server_->state() == QProcess::NotRunning ? QStringLiteral("Xvfb ended while starting")
+                                                      : QStringLiteral("Xvfb chose no display"));
     }
     display_ = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
+    watchDisplay();
 
     windowManager_ = std::make_unique<QProcess>();
     windowManager_->setProcessEnvironment(environment());
@@ -61,18 +63,19 @@ XSession::XSession(QSize screen) : server_(std::make_unique<QProcess>()) {
         fail(QStringLiteral("openbox did not start"));
     }
     // The window manager is ready once it announces itself on the root window.
-    const QDeadlineTimer wmDeadline(kStartTimeoutMs);
-    while (!run(QStringLiteral("xprop"),
-                {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                .contains("window id")) {
-        if (wmDeadline.hasExpired()) {
-            fail(QStringLiteral("openbox did not take the display"));
-        }
-        QThread::msleep(kPollMs);
+    if (!waitUntil(
+            [this] {
+                return run(QStringLiteral("xprop"),
+                           {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                    .contains("window id");
+            },
+            kStartTimeoutMs)) {
+        fail(QStringLiteral("openbox did not take the display"));
     }
 }
 
 XSession::~XSession() {
+    connection_.reset();
     for (auto& program : programs_) {
         stop(*program);
     }
@@ -80,6 +83,72 @@ XSession::~XSession() {
         stop(*windowManager_);
     }
     stop(*server_);
+}
+
+void XSession::Disconnect::operator()(xcb_connection_t* connection) const {
+    xcb_disconnect(connection);
+}
+
+void XSession::watchDisplay() {
+    connection_.reset(xcb_connect(display_.toLatin1().constData(), nullptr));
+    xcb_connection_t* c = connection_.get();
+    if (xcb_connection_has_error(c) != 0) {
+        fail(QStringLiteral("cannot connect to Xvfb"));
+    }
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    // Windows made, mapped, put in a frame and gone; the window manager's news on the root.
+    const std::uint32_t news = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &news);
+    // Drawing anywhere on the screen, told once until the next screenshot forgets it.
+    const xcb_query_extension_reply_t* damage = xcb_get_extension_data(c, &xcb_damage_id);
+    if (damage == nullptr || damage->present == 0) {
+        fail(QStringLiteral("Xvfb has no DAMAGE extension"));
+    }
+    damageNotify_ = damage->first_event + XCB_DAMAGE_NOTIFY;
+    std::free(xcb_damage_query_version_reply(
+        c, xcb_damage_query_version(c, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION),
+        nullptr));
+    damage_ = xcb_generate_id(c);
+    xcb_damage_create(c, damage_, root, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+    xcb_flush(c);
+}
+
+void XSession::takeEvents() {
+    xcb_connection_t* c = connection_.get();
+    while (xcb_generic_event_t* event = xcb_poll_for_event(c)) {
+        const int type = event->response_type & ~0x80;
+        if (type == XCB_CREATE_NOTIFY) {
+            // A window's title, focus, mapping and end come as news of the window itself. (An
+            // error comes back, and is dropped, for a window already gone.)
+            const std::uint32_t news = XCB_EVENT_MASK_STRUCTURE_NOTIFY |
+                                       XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_FOCUS_CHANGE;
+            xcb_change_window_attributes(
+                c, reinterpret_cast<const xcb_create_notify_event_t*>(event)->window,
+                XCB_CW_EVENT_MASK, &news);
+        } else if (type == damageNotify_) {
+            drawn_ = true;
+        }
+        std::free(event);
+    }
+    xcb_flush(c);
+    if (xcb_connection_has_error(c) != 0) {
+        fail(QStringLiteral("the connection to Xvfb broke"));
+    }
+}
+
+bool XSession::waitUntil(const std::function<bool()>& holds, int timeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        takeEvents();
+        if (holds()) {
+            return true;
+        }
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        pollfd news{xcb_get_file_descriptor(connection_.get()), POLLIN, 0};
+        ::poll(&news, 1, RemainingMs(deadline));
+    }
 }
 
 void XSession::stop(QProcess& process) {
@@ -127,59 +196,53 @@ QByteArray XSession::run(const QString& program, const QStringList& arguments, i
     return tool.readAllStandardOutput();
 }
 
+std::optional<WindowId> XSession::windowFromXdotool(const QStringList& arguments) {
+    return firstWindow(run(QStringLiteral("xdotool"), arguments));
+}
+
 std::optional<WindowId> XSession::waitForWindow(const QString& titlePattern, int timeoutMs) {
-    const QDeadlineTimer deadline(timeoutMs);
-    do {
-        const QByteArray found = run(QStringLiteral("xdotool"),
-                                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                      QStringLiteral("--name"), titlePattern});
-        if (const auto id = firstWindow(found)) {
-            return id;
-        }
-        QThread::msleep(kPollMs);
-    } while (!deadline.hasExpired());
-    return std::nullopt;
+    std::optional<WindowId> found;
+    waitUntil(
+        [&] {
+            found = windowFromXdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                       QStringLiteral("--name"), titlePattern});
+            return found.has_value();
+        },
+        timeoutMs);
+    return found;
 }
 
 std::optional<WindowId> XSession::waitForWindowOf(const QProcess& program, int timeoutMs) {
-    const QDeadlineTimer deadline(timeoutMs);
-    do {
-        const QByteArray found =
-            run(QStringLiteral("xdotool"),
-                {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                 QString::number(program.processId())});
-        if (const auto id = firstWindow(found)) {
-            return id;
-        }
-        QThread::msleep(kPollMs);
-    } while (!deadline.hasExpired());
-    return std::nullopt;
+    std::optional<WindowId> found;
+    waitUntil(
+        [&] {
+            found =
+                windowFromXdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                   QStringLiteral("--pid"), QString::number(program.processId())});
+            return found.has_value();
+        },
+        timeoutMs);
+    return found;
 }
 
 bool XSession::waitForWindowGone(const QString& titlePattern, int timeoutMs) {
-    const QDeadlineTimer deadline(timeoutMs);
-    do {
-        const QByteArray found = run(QStringLiteral("xdotool"),
-                                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                      QStringLiteral("--name"), titlePattern});
-        if (!firstWindow(found)) {
-            return true;
-        }
-        QThread::msleep(kPollMs);
-    } while (!deadline.hasExpired());
-    return false;
+    return waitUntil(
+        [&] {
+            return !windowFromXdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                       QStringLiteral("--name"), titlePattern});
+        },
+        timeoutMs);
 }
 
 bool XSession::waitForFocus(WindowId window, int timeoutMs) {
-    const QDeadlineTimer deadline(timeoutMs);
-    do {
-        if (firstWindow(run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")})) ==
-            window) {
-            return true;
-        }
-        QThread::msleep(kPollMs);
-    } while (!deadline.hasExpired());
-    return false;
+    return waitUntil(
+        [&] { return windowFromXdotool({QStringLiteral("getwindowfocus")}) == window; }, timeoutMs);
+}
+
+bool XSession::waitForActive(WindowId window, int timeoutMs) {
+    return waitUntil(
+        [&] { return windowFromXdotool({QStringLiteral("getactivewindow")}) == window; },
+        timeoutMs);
 }
 
 QString XSession::windowTitle(WindowId window) {
@@ -219,6 +282,14 @@ void XSession::keys(WindowId window, const QStringList& keys) {
 }
 
 QImage XSession::screenshot() {
+    // What is drawn from now on is news for waitForDrawing: the damage so far is forgotten here
+    // and, before the picture is taken, by the server.
+    takeEvents();
+    drawn_ = false;
+    xcb_connection_t* c = connection_.get();
+    xcb_damage_subtract(c, damage_, XCB_NONE, XCB_NONE);
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+
     const QByteArray png = run(QStringLiteral("import"),
                                {QStringLiteral("-silent"), QStringLiteral("-window"),
                                 QStringLiteral("root"), QStringLiteral("png:-")},
@@ -228,6 +299,10 @@ QImage XSession::screenshot() {
         fail(QStringLiteral("the screenshot could not be read"));
     }
     return image.convertToFormat(QImage::Format_RGB32);
+}
+
+bool XSession::waitForDrawing(int timeoutMs) {
+    return waitUntil([this] { return drawn_; }, timeoutMs);
 }
 
 } // namespace veltrane::e2e

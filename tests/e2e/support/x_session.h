@@ -4,7 +4,9 @@
 // XSession starts Xvfb on a free display (it picks the display itself, -displayfd) with a
 // 1024 x 768 screen (or the size given), starts openbox on it, and starts programs with DISPLAY
 // set. It finds windows by title, reads a window's client geometry, sends real input through the X
-// server (xdotool) and takes screenshots of the whole screen. Every wait is bounded. The destructor
+// server (xdotool) and takes screenshots of the whole screen. Every wait is bounded, and woken by
+// the server's own news (a window created, mapped, renamed or focused, the screen drawn on)
+// through a connection of the session's own, never by a set time. The destructor
 // ends every program it started, then the window manager, then the server, also when a test
 // fails half-way; a session that cannot start throws std::runtime_error.
 //
@@ -31,9 +33,13 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
+
+struct xcb_connection_t;
 
 namespace veltrane::e2e {
 
@@ -64,6 +70,8 @@ class XSession {
     QString windowTitle(WindowId window);
     // True once the window has the input focus, waiting up to timeoutMs.
     bool waitForFocus(WindowId window, int timeoutMs = 15000);
+    // True once the window manager names the window as the active one, waiting up to timeoutMs.
+    bool waitForActive(WindowId window, int timeoutMs = 15000);
 
     // The window's client area (inside the window manager's frame) in screen coordinates.
     QRect clientGeometry(WindowId window);
@@ -75,18 +83,37 @@ class XSession {
 
     // The whole screen as the X server holds it.
     QImage screenshot();
+    // True once something has been drawn on the screen since the last screenshot began (since
+    // the start before the first), waiting up to timeoutMs.
+    bool waitForDrawing(int timeoutMs);
 
     // Runs a tool on this display and returns its standard output; a tool that fails or
     // outlives timeoutMs throws std::runtime_error.
     QByteArray run(const QString& program, const QStringList& arguments, int timeoutMs = 10000);
 
   private:
+    struct Disconnect {
+        void operator()(xcb_connection_t* connection) const;
+    };
+
     void stop(QProcess& process);
+    void watchDisplay();
+    // Takes the news the server has sent so far; a new window is watched from then on.
+    void takeEvents();
+    // Asks the condition at once and again after each piece of news, until it holds (true) or
+    // the deadline has passed (false).
+    bool waitUntil(const std::function<bool()>& holds, int timeoutMs);
+    // The first window xdotool names in its answer.
+    std::optional<WindowId> windowFromXdotool(const QStringList& arguments);
 
     std::unique_ptr<QProcess> server_;
     std::unique_ptr<QProcess> windowManager_;
     std::vector<std::unique_ptr<QProcess>> programs_;
     QString display_;
+    std::unique_ptr<xcb_connection_t, Disconnect> connection_;
+    std::uint32_t damage_ = 0;
+    std::uint8_t damageNotify_ = 0;
+    bool drawn_ = false;
 };
 
 } // namespace veltrane::e2e
