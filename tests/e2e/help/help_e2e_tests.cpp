@@ -7,12 +7,12 @@
 #include "picture_compare.h"
 #include "qt_test_support.h"
 #include "veltrane_config.h"
+#include "waits.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
 using veltrane::e2e::kHelpTitle;
@@ -82,12 +82,13 @@ TEST(HelpOnX, AClickOnTheLinkHandsTheAddressToTheBrowser) {
     veltrane::e2e::ClickIn(x, *help, QPoint(315 + 46, 162 + 9));
 
     QByteArray opened;
-    for (QDeadlineTimer deadline(10000); !deadline.hasExpired(); QThread::msleep(50)) {
-        QFile file(record);
-        if (file.open(QIODevice::ReadOnly) && (opened = file.readAll()).endsWith('\n')) {
-            break;
-        }
-    }
+    veltrane::e2e::WaitOnFolder(
+        folder.path(),
+        [&] {
+            QFile file(record);
+            return file.open(QIODevice::ReadOnly) && (opened = file.readAll()).endsWith('\n');
+        },
+        10000);
     qunsetenv("BROWSER");
     EXPECT_EQ(opened, QByteArray(VELTRANE_WEB_ADDRESS "\n"));
     // The window stays open on the About page.
@@ -121,18 +122,6 @@ TEST(HelpOnX, AMinimisedHelpWindowComesBackAndAClickOnTheBoardBringsItForward) {
         }
         return qsizetype{-1};
     };
-    const auto activeWindow = [&] {
-        return QString::fromLatin1(
-            x.run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}).trimmed());
-    };
-    const auto becomesActive = [&] {
-        for (QDeadlineTimer deadline(10000); !deadline.hasExpired(); QThread::msleep(50)) {
-            if (activeWindow() == id) {
-                return true;
-            }
-        }
-        return false;
-    };
     // A property set for the purpose tells that xev is watching; it may start watching only
     // after the first setting.
     bool watching = false;
@@ -150,12 +139,12 @@ TEST(HelpOnX, AMinimisedHelpWindowComesBackAndAClickOnTheBoardBringsItForward) {
     ASSERT_GE(unmapped, 0) << "the window manager did not minimise the window";
     EXPECT_GE(waitFor("MapNotify", unmapped + 1), 0) << "the Help window stayed minimised";
     EXPECT_TRUE(x.waitForWindow(kHelpTitle, 5000));
-    EXPECT_TRUE(becomesActive());
+    EXPECT_TRUE(x.waitForActive(*help, 10000));
 
     // A click on the board, which the Help window blocks, brings the Help window forward.
     const QRect boardClient = x.clientGeometry(*board);
     x.click(boardClient.x() + 320, boardClient.y() + 470);
-    EXPECT_TRUE(becomesActive());
+    EXPECT_TRUE(x.waitForActive(*help, 10000));
 
     // The Help window answers the keyboard ("OK" has the focus) and the board is free again.
     x.run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Return")});

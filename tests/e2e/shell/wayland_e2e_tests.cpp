@@ -7,6 +7,7 @@
 // has put it on its output. The headless compositor has no input devices, so ENTER HERE cannot
 // be clicked there.
 
+#include "waits.h"
 #include "x_session.h"
 
 #include <QDeadlineTimer>
@@ -16,7 +17,6 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QThread>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
@@ -47,12 +47,10 @@ class Weston {
             throw std::runtime_error("weston did not start");
         }
         // Clients may connect once the socket is there.
-        const QDeadlineTimer deadline(kTimeoutMs);
-        while (!QFileInfo::exists(runtime_.filePath(socket()))) {
-            if (deadline.hasExpired() || server_.state() == QProcess::NotRunning) {
-                throw std::runtime_error("weston opened no socket");
-            }
-            QThread::msleep(50);
+        if (!veltrane::e2e::WaitOnFolder(
+                runtime_.path(), [this] { return QFileInfo::exists(runtime_.filePath(socket())); },
+                kTimeoutMs, &server_)) {
+            throw std::runtime_error("weston opened no socket");
         }
     }
     ~Weston() {

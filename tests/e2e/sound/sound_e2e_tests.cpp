@@ -6,6 +6,7 @@
 #include "game_on_x.h"
 #include "qt_test_support.h"
 #include "shell/frm_win.h"
+#include "waits.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -15,7 +16,6 @@
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QtEndian>
 #include <cmath>
 #include <cstdio>
@@ -179,11 +179,9 @@ class SoundServer {
         if (!server_.waitForStarted(5000)) {
             return;
         }
-        const QDeadlineTimer deadline(10000);
-        while (!QFile::exists(socket) && !deadline.hasExpired()) {
-            QThread::msleep(50);
-        }
-        ready_ = QFile::exists(socket) && server_.state() == QProcess::Running;
+        ready_ = veltrane::e2e::WaitOnFolder(
+                     dir_.path(), [&socket] { return QFile::exists(socket); }, 10000, &server_) &&
+                 server_.state() == QProcess::Running;
     }
     ~SoundServer() {
         qunsetenv("PULSE_SERVER");
@@ -220,14 +218,9 @@ class SoundServer {
         // Waits until what has been recorded so far satisfies the condition.
         bool waitUntil(const std::function<bool(const Samples&)>& condition,
                        int timeoutMs = 15000) const {
-            const QDeadlineTimer deadline(timeoutMs);
-            while (!condition(readWave(file_))) {
-                if (deadline.hasExpired()) {
-                    return false;
-                }
-                QThread::msleep(20);
-            }
-            return true;
+            return veltrane::e2e::WaitOnFolder(
+                QFileInfo(file_).absolutePath(), [&] { return condition(readWave(file_)); },
+                timeoutMs, &recorder_);
         }
 
         Samples stop() {
