@@ -21,7 +21,7 @@ set_tests_properties(package_lintian PROPERTIES LABELS e2e FIXTURES_REQUIRED vel
 
 add_executable(package_e2e_tests ${CMAKE_CURRENT_LIST_DIR}/package/package_e2e_test.cpp)
 target_link_libraries(package_e2e_tests PRIVATE veltrane_e2e_support veltrane_help Qt6::Gui
-                                                GTest::gtest_main)
+                                                Qt6::Test GTest::gtest_main)
 target_compile_definitions(package_e2e_tests PRIVATE VELTRANE_VERSION="${PROJECT_VERSION}"
                            VELTRANE_PACKAGE_DIR="${CMAKE_BINARY_DIR}/packages")
 add_test(NAME package_e2e_tests COMMAND package_e2e_tests)

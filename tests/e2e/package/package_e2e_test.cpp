@@ -7,6 +7,7 @@
 
 #include "game_on_x.h"
 #include "help/help_file.h"
+#include "waits.h"
 
 #include <QClipboard>
 #include <QDeadlineTimer>
@@ -15,8 +16,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QThread>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <memory>
@@ -122,14 +123,15 @@ QString copiedText(XSession& x, veltrane::e2e::WindowId help) {
     static char name[] = "package_e2e_test";
     static char* argv[] = {name, nullptr};
     const auto reader = std::make_unique<QGuiApplication>(argc, argv);
-    QString text;
+    // The copy may reach the X server before or after this reader has started.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    QSignalSpy changed(clipboard, &QClipboard::dataChanged);
     const QDeadlineTimer deadline(5000);
-    while (text.isEmpty() && !deadline.hasExpired()) {
-        QCoreApplication::processEvents();
-        text = QGuiApplication::clipboard()->text();
-        if (text.isEmpty()) {
-            QThread::msleep(100);
-        }
+    QString text = clipboard->text();
+    while (text.isEmpty() && !deadline.hasExpired() &&
+           (!changed.isEmpty() || changed.wait(veltrane::e2e::RemainingMs(deadline)))) {
+        changed.clear();
+        text = clipboard->text();
     }
     return text;
 }
