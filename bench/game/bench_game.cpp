@@ -1,6 +1,7 @@
 // How fast the rules deal and answer clicks, and whether they touch the heap once warm.
 // Every benchmark reports items per second and the heap allocations per item.
 
+#include "game/click.h"
 #include "game/game.h"
 
 #include <atomic>
@@ -36,37 +37,12 @@ namespace {
 using veltrane::Game;
 using veltrane::Int16;
 
-enum class Place : std::uint8_t { Stock, Waste, Slot, Foundation, Deal };
-
-struct Click {
-    Place place;
-    Int16 index;
-};
+using veltrane::Click;
 
 // File > Deal.
 void deal(Game& game) {
     game.InitNewGame();
     game.DealOuterCards();
-}
-
-void apply(Game& game, Click click) {
-    switch (click.place) {
-    case Place::Stock:
-        game.img_deck_Click();
-        break;
-    case Place::Waste:
-        game.img_dealt_Click();
-        break;
-    case Place::Slot:
-        game.img_cards_Click(click.index);
-        break;
-    case Place::Foundation:
-        game.img_ace_Click(click.index);
-        break;
-    case Place::Deal:
-        deal(game);
-        break;
-    }
 }
 
 // A game's worth of clicks as a player makes them: mostly the stock and the tableau, with
@@ -77,13 +53,13 @@ std::vector<Click> recordedClicks(std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
         const int roll = static_cast<int>(rng() % 100);
         if (roll < 30) {
-            clicks.push_back({Place::Stock, 0});
+            clicks.push_back({Click::Stock, 0});
         } else if (roll < 45) {
-            clicks.push_back({Place::Waste, 0});
+            clicks.push_back({Click::Waste, 0});
         } else if (roll < 85) {
-            clicks.push_back({Place::Slot, static_cast<Int16>(5 + rng() % 16)});
+            clicks.push_back({Click::Slot, static_cast<int>(5 + rng() % 16)});
         } else {
-            clicks.push_back({Place::Foundation, static_cast<Int16>(1 + rng() % 4)});
+            clicks.push_back({Click::Foundation, static_cast<int>(1 + rng() % 4)});
         }
     }
     return clicks;
@@ -118,14 +94,14 @@ void Clicks(benchmark::State& state) {
     std::size_t next = 0;
     // Warm up: a whole game of clicks grows the waste and the lists to their final size.
     for (const Click click : clicks) {
-        apply(game, click);
+        PlayClick(game, click);
     }
     const long before = allocations.load();
     for (auto _ : state) {
-        apply(game, clicks[next]);
+        PlayClick(game, clicks[next]);
         next = (next + 1) & (clicks.size() - 1);
         if (next == 0) {
-            apply(game, {Place::Deal, 0});
+            deal(game);
         }
         benchmark::DoNotOptimize(game.state().CardPicked);
     }

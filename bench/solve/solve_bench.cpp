@@ -4,6 +4,7 @@
 
 #include "game/game.h"
 #include "tools/solve/solver.h"
+#include "tools/solve/stats.h"
 
 #include <algorithm>
 #include <atomic>
@@ -41,44 +42,25 @@ int main(int argc, char** argv) {
     }
     std::vector<long> states(static_cast<std::size_t>(games));
     std::vector<double> seconds(static_cast<std::size_t>(games));
-    std::atomic<long> next{0};
     std::atomic<long> unknown{0};
     std::atomic<long> won{0};
-    std::atomic<std::size_t> table{0};
+    std::size_t table = 0;
     const double loadBefore = loadAverage();
     rusage before{};
     getrusage(RUSAGE_SELF, &before);
-    const auto start = std::chrono::steady_clock::now();
-    const auto work = [&] {
-        Solver solver;
-        for (long i = next++; i < games; i = next++) {
-            SeededRandomSource random(first + static_cast<std::uint64_t>(i));
-            Game game(random);
-            game.InitNewGame();
-            game.DealOuterCards();
-            const auto t0 = std::chrono::steady_clock::now();
-            const Outcome outcome = solveGame(game, solver);
-            seconds[static_cast<std::size_t>(i)] =
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-            states[static_cast<std::size_t>(i)] = outcome.states;
-            unknown += outcome.verdict == Verdict::Unknown ? 1 : 0;
-            won += outcome.verdict == Verdict::Winnable ? 1 : 0;
-        }
-        std::size_t mine = solver.peakTableBytes();
-        std::size_t seen = table.load();
-        while (mine > seen && !table.compare_exchange_weak(seen, mine)) {
-        }
-    };
-    std::vector<std::thread> threads;
-    for (int j = 1; j < jobs; ++j) {
-        threads.emplace_back(work);
-    }
-    work();
-    for (auto& thread : threads) {
-        thread.join();
-    }
-    const double wall =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double wall = inParallel(games, jobs, table, [&](long i, Solver& solver) {
+        SeededRandomSource random(first + static_cast<std::uint64_t>(i));
+        Game game(random);
+        game.InitNewGame();
+        game.DealOuterCards();
+        const auto t0 = std::chrono::steady_clock::now();
+        const Outcome outcome = solveGame(game, solver);
+        seconds[static_cast<std::size_t>(i)] =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        states[static_cast<std::size_t>(i)] = outcome.states;
+        unknown += outcome.verdict == Verdict::Unknown ? 1 : 0;
+        won += outcome.verdict == Verdict::Winnable ? 1 : 0;
+    });
     rusage after{};
     getrusage(RUSAGE_SELF, &after);
     const auto cpu = [](const rusage& u) {
@@ -109,7 +91,7 @@ int main(int argc, char** argv) {
     std::printf("time per game     median %.3f ms, 99th percentile %.1f ms, largest %.0f ms\n",
                 1e3 * at(seconds, 0.5), 1e3 * at(seconds, 0.99), 1e3 * seconds.back());
     std::printf("memory            state table at most %.1f MB per job, peak resident %.1f MB\n",
-                static_cast<double>(table.load()) / 1048576.0,
+                static_cast<double>(table) / 1048576.0,
                 static_cast<double>(after.ru_maxrss) / 1024.0);
     std::printf("machine load      %.2f before, %.2f after (1-minute average, %u cores)\n",
                 loadBefore, loadAverage(), std::thread::hardware_concurrency());

@@ -7,6 +7,7 @@
 //     veltrane-soak [--games N]    (10000 by default)
 
 #include "board/frm_board.h"
+#include "board_places.h"
 #include "game/random_source.h"
 #include "help/frm_help.h"
 #include "plain_strategy.h"
@@ -131,25 +132,11 @@ class Soak {
         ++clicks_;
     }
 
-    QWidget* place(test_support::Click c) {
-        switch (c.kind) {
-        case test_support::Click::Slot:
-            return board_.img_cards(c.index);
-        case test_support::Click::Foundation:
-            return board_.img_ace(c.index);
-        case test_support::Click::Stock:
-            return board_.img_deck();
-        case test_support::Click::Waste:
-            return board_.img_dealt();
-        }
-        return nullptr;
-    }
-
     // One move of the plain strategy; false when the game is stuck.
     bool moveTowardsTheWin() {
-        const std::vector<test_support::Click> move = test_support::NextMove(game_);
-        for (const test_support::Click& c : move) {
-            click(place(c));
+        const std::vector<Click> move = test_support::NextMove(game_);
+        for (const Click& c : move) {
+            click(test_support::PlaceOf(board_, c));
         }
         return !move.empty();
     }

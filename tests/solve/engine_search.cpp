@@ -55,23 +55,6 @@ std::string stateKey(const Game& game) {
 
 } // namespace
 
-void click(Game& game, const Click& c) {
-    switch (c.place) {
-    case Click::Stock:
-        game.img_deck_Click();
-        break;
-    case Click::Waste:
-        game.img_dealt_Click();
-        break;
-    case Click::Slot:
-        game.img_cards_Click(static_cast<Int16>(c.index));
-        break;
-    case Click::Foundation:
-        game.img_ace_Click(static_cast<Int16>(c.index));
-        break;
-    }
-}
-
 std::optional<bool> engineWinnable(const Game& start, std::size_t maxStates) {
     std::vector<Click> every{{Click::Stock, 0}, {Click::Waste, 0}};
     for (int i = 5; i <= 20; ++i) {
@@ -90,7 +73,7 @@ std::optional<bool> engineWinnable(const Game& start, std::size_t maxStates) {
         queue.pop_front();
         for (const Click& c : every) {
             Game next = game;
-            click(next, c);
+            PlayClick(next, c);
             if (won) {
                 return true;
             }

@@ -15,7 +15,4 @@ namespace veltrane::solve::testing {
 // maxStates engine states would have to be visited.
 std::optional<bool> engineWinnable(const Game& start, std::size_t maxStates);
 
-// Plays console clicks on a game: "stock", "waste", "slot N", "foundation N".
-void click(Game& game, const Click& click);
-
 } // namespace veltrane::solve::testing

@@ -36,7 +36,7 @@ int cardsLeft(const Game& game) {
 
 void playClicks(Game& game, const std::vector<Click>& clicks) {
     for (const Click& c : clicks) {
-        testing::click(game, c);
+        PlayClick(game, c);
     }
 }
 
@@ -74,7 +74,7 @@ void moveToLatePosition(Game& game, int left, std::mt19937& rng) {
     }
     if (rng() % 3 == 0) {
         const int place = static_cast<int>(rng() % 17);
-        testing::click(game, place == 16 ? Click{Click::Waste, 0} : Click{Click::Slot, 5 + place});
+        PlayClick(game, place == 16 ? Click{Click::Waste, 0} : Click{Click::Slot, 5 + place});
     }
 }
 

@@ -3,17 +3,12 @@
 // tableau first; else move the waste card into a free slot of its suit's group; else turn the
 // stock. Whole games played through the board use it to reach the win.
 
+#include "game/click.h"
 #include "game/game.h"
 
 #include <vector>
 
 namespace veltrane::test_support {
-
-// A click on one of the board's places.
-struct Click {
-    enum Kind { Slot, Foundation, Stock, Waste } kind;
-    Int16 index = 0;
-};
 
 // The clicks of the next move: two for a card put somewhere, one for the stock; none when the
 // game is stuck.
@@ -41,7 +36,7 @@ inline std::vector<Click> NextMove(const Game& game) {
             // Foundation k's slot group: 5 to 8 for the first, and so on.
             for (int j = 4 * k + 1; j <= 4 * k + 4; ++j) {
                 if (b.img_cards(j).Picture.isEmptySlotMark()) {
-                    return {{Click::Waste}, {Click::Slot, static_cast<Int16>(j)}};
+                    return {{Click::Waste}, {Click::Slot, j}};
                 }
             }
         }
@@ -50,24 +45,6 @@ inline std::vector<Click> NextMove(const Game& game) {
         return {{Click::Stock}};
     }
     return {};
-}
-
-// The click played on the rules alone, as the board's place would hand it on.
-inline void Play(Game& game, Click click) {
-    switch (click.kind) {
-    case Click::Slot:
-        game.img_cards_Click(click.index);
-        break;
-    case Click::Foundation:
-        game.img_ace_Click(click.index);
-        break;
-    case Click::Stock:
-        game.img_deck_Click();
-        break;
-    case Click::Waste:
-        game.img_dealt_Click();
-        break;
-    }
 }
 
 } // namespace veltrane::test_support

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDesktopServices>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -41,6 +42,29 @@ ModalAnswerer::ModalAnswerer(std::function<bool(QWidget*)> answer) {
         }
     });
     poll_.start();
+}
+
+ScopedEnv::ScopedEnv(const char* name, const QByteArray& value) : name_(name) {
+    if (qEnvironmentVariableIsSet(name)) {
+        before_ = qgetenv(name);
+    }
+    qputenv(name, value);
+}
+
+ScopedEnv::~ScopedEnv() {
+    if (before_) {
+        qputenv(name_, *before_);
+    } else {
+        qunsetenv(name_);
+    }
+}
+
+AddressCatcher::AddressCatcher(const QString& scheme) : scheme_(scheme) {
+    QDesktopServices::setUrlHandler(scheme_, this, "open");
+}
+
+AddressCatcher::~AddressCatcher() {
+    QDesktopServices::unsetUrlHandler(scheme_);
 }
 
 void WhenModalAppears(std::function<void(QWidget*)> answer, int timeoutMs) {

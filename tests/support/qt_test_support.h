@@ -6,11 +6,14 @@
 #include "expected_layout.h"
 
 #include <QImage>
+#include <QList>
+#include <QObject>
 #include <QPoint>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
 #include <QTimer>
+#include <QUrl>
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -34,6 +37,39 @@ class ModalAnswerer {
   private:
     QTimer poll_;
     int answered_ = 0;
+};
+
+// Sets an environment variable for itself and the programs started while it lives; puts back
+// what was there before.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const QByteArray& value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+  private:
+    const char* name_;
+    std::optional<QByteArray> before_;
+};
+
+// While it lives, receives the addresses of one scheme that the game hands to the desktop,
+// instead of a browser.
+class AddressCatcher : public QObject {
+    Q_OBJECT
+  public:
+    explicit AddressCatcher(const QString& scheme);
+    ~AddressCatcher() override;
+    AddressCatcher(const AddressCatcher&) = delete;
+    AddressCatcher& operator=(const AddressCatcher&) = delete;
+
+    QList<QUrl> opened;
+
+  public slots:
+    void open(const QUrl& url) { opened.append(url); }
+
+  private:
+    QString scheme_;
 };
 
 // Once the next modal window is up, hands it to answer (which must close it). Gives up after

@@ -79,20 +79,7 @@ class Player {
 
     void click(const Click& c) {
         clicks_.push_back(c);
-        switch (c.place) {
-        case Click::Stock:
-            game_.img_deck_Click();
-            break;
-        case Click::Waste:
-            game_.img_dealt_Click();
-            break;
-        case Click::Slot:
-            game_.img_cards_Click(static_cast<Int16>(c.index));
-            break;
-        case Click::Foundation:
-            game_.img_ace_Click(static_cast<Int16>(c.index));
-            break;
-        }
+        PlayClick(game_, c);
     }
 
     Game game_;

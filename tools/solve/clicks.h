@@ -3,6 +3,7 @@
 // through the rules engine, click by click, and checked against the solver's own model, so a
 // solution is only ever reported once the engine has won it.
 
+#include "game/click.h"
 #include "tools/solve/layout.h"
 
 #include <string>
@@ -13,12 +14,6 @@ class Game;
 }
 
 namespace veltrane::solve {
-
-struct Click {
-    enum Place : std::uint8_t { Stock, Waste, Slot, Foundation };
-    Place place = Stock;
-    int index = 0; // slot 5..20 or foundation 1..4
-};
 
 // The console command for a click: "stock", "waste", "slot 7", "foundation 2".
 std::string commandText(const Click& click);

@@ -31,29 +31,18 @@ struct Deal {
     }
 };
 
-// Runs work(index, solver) for index 0..count-1 on `jobs` threads; returns the seconds taken.
-double inParallel(long count, int jobs, std::size_t& tableBytes,
-                  const std::function<void(long, Solver&)>& work) {
-    std::atomic<long> next{0};
-    std::mutex mutex;
-    const auto start = std::chrono::steady_clock::now();
-    const auto run = [&] {
-        Solver solver;
-        for (long i = next++; i < count; i = next++) {
-            work(i, solver);
-        }
-        const std::lock_guard lock(mutex);
-        tableBytes = std::max(tableBytes, solver.peakTableBytes());
-    };
-    std::vector<std::thread> threads;
-    for (int j = 1; j < jobs; ++j) {
-        threads.emplace_back(run);
+// A player's win counts once the rules engine has won the game with the same moves; one it
+// does not confirm is counted apart, as a fault of the player.
+void countWin(const Deal& deal, const PlayedGame& played, std::atomic<long>& won,
+              std::atomic<long>& unconfirmed) {
+    if (!played.won) {
+        return;
     }
-    run();
-    for (auto& thread : threads) {
-        thread.join();
+    if (playMoves(deal.game, played.moves).won) {
+        ++won;
+    } else {
+        ++unconfirmed;
     }
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 std::string percent(double fraction) {
@@ -77,6 +66,30 @@ std::string row(const char* name, const PlayerCount& count) {
 }
 
 } // namespace
+
+double inParallel(long count, int jobs, std::size_t& tableBytes,
+                  const std::function<void(long, Solver&)>& work) {
+    std::atomic<long> next{0};
+    std::mutex mutex;
+    const auto start = std::chrono::steady_clock::now();
+    const auto run = [&] {
+        Solver solver;
+        for (long i = next++; i < count; i = next++) {
+            work(i, solver);
+        }
+        const std::lock_guard lock(mutex);
+        tableBytes = std::max(tableBytes, solver.peakTableBytes());
+    };
+    std::vector<std::thread> threads;
+    for (int j = 1; j < jobs; ++j) {
+        threads.emplace_back(run);
+    }
+    run();
+    for (auto& thread : threads) {
+        thread.join();
+    }
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
 
 Interval wilson95(long won, long games) {
     if (games <= 0) {
@@ -119,14 +132,7 @@ StatsResult runStats(const StatsOptions& options) {
     std::atomic<long> greedyWon{0};
     result.greedySeconds = inParallel(n, options.jobs, result.tableBytes, [&](long i, Solver&) {
         const Deal deal(options.first + static_cast<std::uint64_t>(i));
-        const PlayedGame played = playGreedy(deal.layout);
-        if (played.won) {
-            if (playMoves(deal.game, played.moves).won) {
-                ++greedyWon;
-            } else {
-                ++unconfirmed;
-            }
-        }
+        countWin(deal, playGreedy(deal.layout), greedyWon, unconfirmed);
     });
     result.greedy = {n, greedyWon.load()};
 
@@ -140,13 +146,7 @@ StatsResult runStats(const StatsOptions& options) {
             SamplingPlayer player(solver, options.samples, options.limit);
             const PlayedGame played = player.play(deal.layout, seed);
             samplingUnknown += played.unknownSolves;
-            if (played.won) {
-                if (playMoves(deal.game, played.moves).won) {
-                    ++samplingWon;
-                } else {
-                    ++unconfirmed;
-                }
-            }
+            countWin(deal, played, samplingWon, unconfirmed);
         });
     result.sampling = {sampled, samplingWon.load()};
     result.samplingUnknown = samplingUnknown.load();

@@ -1,11 +1,15 @@
 #pragma once
 // The win rates of the three players over a run of seeded deals.
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <vector>
 
 namespace veltrane::solve {
+
+class Solver;
 
 struct StatsOptions {
     std::uint64_t first = 1; // deals `seed first` .. `seed first + games - 1`
@@ -34,6 +38,12 @@ struct StatsResult {
     std::size_t tableBytes = 0; // the largest transposition table of any job
     long peakResidentKb = 0;
 };
+
+// Runs work(index, solver) for every index from 0 to count - 1 on `jobs` threads, each thread
+// with a solver of its own; returns the seconds taken, and raises tableBytes to the largest
+// transposition table any of the solvers needed.
+double inParallel(long count, int jobs, std::size_t& tableBytes,
+                  const std::function<void(long, Solver&)>& work);
 
 StatsResult runStats(const StatsOptions& options);
 void printStats(std::ostream& out, const StatsOptions& options, const StatsResult& result);

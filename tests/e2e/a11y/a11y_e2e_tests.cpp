@@ -5,6 +5,7 @@
 
 #include "game/game.h"
 #include "game/random_source.h"
+#include "qt_test_support.h"
 #include "screen_reader.h"
 #include "x_session.h"
 
@@ -38,24 +39,12 @@ const std::array<const char*, 16> kSlotNames = {
 const std::array<const char*, 4> kFoundationNames = {"Spades foundation", "Diamonds foundation",
                                                      "Hearts foundation", "Clubs foundation"};
 
-// Sets an environment variable for the programs started while it lives.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const QByteArray& value) : name_(name) { qputenv(name, value); }
-    ~ScopedEnv() { qunsetenv(name_); }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-  private:
-    const char* name_;
-};
-
 // The game started on the accessibility bus, the splash left through ENTER HERE, and the board
 // found: everything a test needs to play.
 class Played : public ::testing::Test {
   protected:
     void start(const QString& program) {
-        const ScopedEnv accessible("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+        const veltrane::test_support::ScopedEnv accessible("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
         QProcess& game = x_.launch(program);
         const auto app = reader_.waitForApplication(game.processId());
         ASSERT_TRUE(app) << "the game never joined the accessibility bus";
@@ -115,19 +104,19 @@ class Played : public ::testing::Test {
 };
 
 // Black all round the given rectangle of the screen: the selection frame.
-bool FramedOnScreen(const QImage& screen, const veltrane::e2e::Extents& r) {
-    if (r.width <= 2 || r.height <= 2) {
+bool FramedOnScreen(const QImage& screen, const QRect& r) {
+    if (r.width() <= 2 || r.height() <= 2) {
         return false;
     }
-    for (int x = r.x; x < r.x + r.width; ++x) {
-        if (screen.pixelColor(x, r.y).lightness() > 60 ||
-            screen.pixelColor(x, r.y + r.height - 1).lightness() > 60) {
+    for (int x = r.left(); x <= r.right(); ++x) {
+        if (screen.pixelColor(x, r.top()).lightness() > 60 ||
+            screen.pixelColor(x, r.bottom()).lightness() > 60) {
             return false;
         }
     }
-    for (int y = r.y; y < r.y + r.height; ++y) {
-        if (screen.pixelColor(r.x, y).lightness() > 60 ||
-            screen.pixelColor(r.x + r.width - 1, y).lightness() > 60) {
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        if (screen.pixelColor(r.left(), y).lightness() > 60 ||
+            screen.pixelColor(r.right(), y).lightness() > 60) {
             return false;
         }
     }
@@ -183,7 +172,7 @@ TEST_F(Played, TheBoardIsReadAndPlayedThroughTheAccessibilityStack) {
         });
     })) << "no selected event";
     EXPECT_TRUE(reader_.selected(slot));
-    const veltrane::e2e::Extents where = reader_.extents(slot);
+    const QRect where = reader_.extents(slot);
     QImage screen;
     EXPECT_TRUE(reader_.waitUntil([&] {
         screen = x_.screenshot();

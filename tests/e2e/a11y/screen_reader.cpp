@@ -214,15 +214,15 @@ bool ScreenReader::showing(const Node& node) {
     return Has(node, ATSPI_STATE_SHOWING);
 }
 
-Extents ScreenReader::extents(const Node& node) {
-    Extents extents;
+QRect ScreenReader::extents(const Node& node) {
+    QRect extents;
     AtspiComponent* component = atspi_accessible_get_component_iface(Of(node));
     if (component == nullptr) {
         return extents;
     }
     if (AtspiRect* rect =
             atspi_component_get_extents(component, ATSPI_COORD_TYPE_SCREEN, nullptr)) {
-        extents = {rect->x, rect->y, rect->width, rect->height};
+        extents = QRect(rect->x, rect->y, rect->width, rect->height);
         g_boxed_free(atspi_rect_get_type(), rect);
     }
     g_object_unref(component);

@@ -10,6 +10,7 @@
 // Needs DBUS_SESSION_BUS_ADDRESS of a session whose bus can start the accessibility bus, and
 // the application started with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 on the same session.
 
+#include <QRect>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -27,13 +28,6 @@ struct Told {
     std::string text;   // the text the event carries, if it carries one
     int detail = 0;     // 1 when a state came, 0 when it went
     Node object;
-};
-
-struct Extents {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
 };
 
 class ScreenReader {
@@ -59,7 +53,7 @@ class ScreenReader {
     std::vector<std::string> actions(const Node& node);
     bool selected(const Node& node);
     bool showing(const Node& node);
-    Extents extents(const Node& node);
+    QRect extents(const Node& node);
 
     // Runs the action named "Press" and returns whether the application answered without an
     // error (a call the application does not answer in time is an error).

@@ -5,6 +5,7 @@
 
 #include "expected_layout.h"
 #include "game_on_x.h"
+#include "qt_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +13,6 @@ using namespace veltrane::e2e;
 namespace expected = veltrane::expected;
 
 namespace {
-
-// Sets an environment variable for the programs started while it lives.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const QByteArray& value) : name_(name) { qputenv(name, value); }
-    ~ScopedEnv() { qunsetenv(name_); }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-  private:
-    const char* name_;
-};
 
 TEST(Start, TheSplashComesFirstAndItsStripOpensTheBoard) {
     XSession x;
@@ -118,7 +107,7 @@ TEST(Start, AClickBesideTheStripDoesNothingAndTheWindowManagersCloseEndsTheProgr
 
 TEST(Start, ALargeFontsDisplayGetsTheMessageAndTheProgramEndsAfterOk) {
     XSession x;
-    const ScopedEnv largeFonts("QT_FONT_DPI", "120");
+    const veltrane::test_support::ScopedEnv largeFonts("QT_FONT_DPI", "120");
     QProcess& game = x.launch(QStringLiteral(VELTRANE_EXECUTABLE));
     const auto box = x.waitForWindowOf(game);
     ASSERT_TRUE(box);

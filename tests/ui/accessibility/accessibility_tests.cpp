@@ -4,9 +4,11 @@
 // accessibility bus are checked end to end, as Qt tells none without that bus.
 
 #include "board/frm_board.h"
+#include "board_places.h"
 #include "game/game.h"
 #include "game/random_source.h"
 #include "help/frm_help.h"
+#include "qt_test_support.h"
 #include "shell/frm_splash.h"
 #include "shell/frm_win.h"
 
@@ -37,15 +39,6 @@ QT_END_NAMESPACE
 
 namespace {
 
-// Receives the addresses the window hands to the desktop.
-class AddressCatcher : public QObject {
-    Q_OBJECT
-  public:
-    QList<QUrl> opened;
-  public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
-
 QAccessibleInterface* Accessible(QObject* object) {
     return QAccessible::queryAccessibleInterface(object);
 }
@@ -73,23 +66,6 @@ void RunQueuedClicks() {
     QCoreApplication::processEvents();
 }
 
-// Hands the next modal window to answer once it is up, from inside its own loop; the timer
-// goes with the returned object.
-std::unique_ptr<QTimer> AnswerNextModal(std::function<void(QWidget*)> answer) {
-    auto timer = std::make_unique<QTimer>();
-    timer->setInterval(0);
-    QTimer* poll = timer.get();
-    QObject::connect(poll, &QTimer::timeout, [poll, answer = std::move(answer)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal != nullptr && modal->isVisible()) {
-            poll->stop();
-            answer(modal);
-        }
-    });
-    timer->start();
-    return timer;
-}
-
 // A loaded, shown board over the unshuffled deck: the two of spades lies in slot 14, spades
 // five to king in slots 5 to 13, diamonds two to seven in slots 15 to 20.
 class Board : public ::testing::Test {
@@ -98,19 +74,6 @@ class Board : public ::testing::Test {
         board_.Form_Load();
         board_.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&board_));
-    }
-
-    std::vector<QWidget*> allPlaces() const {
-        std::vector<QWidget*> places;
-        for (Int16 i = 1; i <= 4; ++i) {
-            places.push_back(board_.img_ace(i));
-        }
-        for (Int16 i = 5; i <= 20; ++i) {
-            places.push_back(board_.img_cards(i));
-        }
-        places.push_back(board_.img_deck());
-        places.push_back(board_.img_dealt());
-        return places;
     }
 
     QAccessibleInterface* menuItem(const char* menu, const char* item) {
@@ -138,7 +101,7 @@ class Board : public ::testing::Test {
 
 TEST_F(Board, EveryPlaceIsAButtonNamedWhereItLiesWithPressAsItsAction) {
     std::set<QString> names;
-    for (QWidget* place : allPlaces()) {
+    for (QWidget* place : test_support::AllPlaces(board_)) {
         QAccessibleInterface* accessible = Accessible(place);
         EXPECT_EQ(accessible->role(), QAccessible::Button) << Name(place).toStdString();
         EXPECT_EQ(Actions(accessible), QStringList{QAccessibleActionInterface::pressAction()});
@@ -219,7 +182,7 @@ TEST_F(Board, HelpFromItsMenuItemReturnsAtOnceAndOpensJustAfter) {
 
     // The window opens from the event loop; while it is open the board takes no Press.
     bool answered = false;
-    const auto answer = AnswerNextModal([&](QWidget* modal) {
+    test_support::WhenModalAppears([&](QWidget* modal) {
         auto* help = qobject_cast<frm_help*>(modal);
         ASSERT_NE(help, nullptr);
         EXPECT_EQ(game_.state().HelpTopic, 0);
@@ -257,7 +220,7 @@ TEST_F(Board, TheWinningPressReturnsBeforeTheWinDialogOpens) {
         veltrane::shell::ShowWinDialog();
     });
     bool wellDone = false;
-    const auto answer = AnswerNextModal([&](QWidget* modal) {
+    test_support::WhenModalAppears([&](QWidget* modal) {
         auto* dialog = qobject_cast<frm_win*>(modal);
         ASSERT_NE(dialog, nullptr);
         // The picture's words are read as the dialog's text.
@@ -323,9 +286,8 @@ TEST(Help, PicturesTextAndLinkAreNamedAndTheLinkPressOpensTheAddress) {
     auto* text = help->findChild<QPlainTextEdit*>(QStringLiteral("txt_help"));
     EXPECT_EQ(Name(text), QStringLiteral("About"));
 
-    AddressCatcher catcher;
+    const test_support::AddressCatcher catcher(QStringLiteral("https"));
     const QList<QUrl>& opened = catcher.opened;
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
 
     QAccessibleInterface* link = Accessible(help->findChild<QLabel*>(QStringLiteral("lbl_url")));
     EXPECT_EQ(link->role(), QAccessible::Link);
@@ -341,7 +303,6 @@ TEST(Help, PicturesTextAndLinkAreNamedAndTheLinkPressOpensTheAddress) {
     Press(link);
     RunQueuedClicks();
     EXPECT_EQ(opened.size(), 1);
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
 }
 
 } // namespace
@@ -351,5 +312,3 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
-
-#include "accessibility_tests.moc"

@@ -3,6 +3,7 @@
 
 #include "board/frm_board.h"
 #include "board/place_description.h"
+#include "board_places.h"
 #include "expected_layout.h"
 #include "game/cards.h"
 #include "game/random_source.h"
@@ -54,19 +55,6 @@ class Board : public ::testing::Test {
         board_.Form_Load();
         board_.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&board_));
-    }
-
-    std::vector<BoardPlace*> allPlaces() const {
-        std::vector<BoardPlace*> places;
-        for (Int16 i = 1; i <= 4; ++i) {
-            places.push_back(board_.img_ace(i));
-        }
-        for (Int16 i = 5; i <= 20; ++i) {
-            places.push_back(board_.img_cards(i));
-        }
-        places.push_back(board_.img_deck());
-        places.push_back(board_.img_dealt());
-        return places;
     }
 
     void click(QWidget* place, QPoint at = {}) { QTest::mouseClick(place, Qt::LeftButton, {}, at); }
@@ -125,7 +113,7 @@ TEST_F(Board, LaysOutEveryPlaceAndADealSizesTheSlotsToTheirCards) {
                   Picture::card(kUnshuffledTableau.at(static_cast<std::size_t>(i - 5))))
             << i;
     }
-    const std::vector<BoardPlace*> places = allPlaces();
+    const std::vector<BoardPlace*> places = test_support::AllPlaces(board_);
     for (std::size_t a = 0; a < places.size(); ++a) {
         EXPECT_TRUE(client.contains(places[a]->geometry()))
             << places[a]->objectName().toStdString();

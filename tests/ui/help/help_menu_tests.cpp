@@ -28,15 +28,23 @@ struct Seen {
     bool logoShown;
 };
 
-TEST(HelpMenu, AboutThenRulesOpenTheWindowOnTheirOwnPages) {
+// A loaded, shown board over a seeded game.
+class HelpMenu : public ::testing::Test {
+  protected:
+    HelpMenu() {
+        board.Form_Load();
+        board.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&board));
+    }
+
+    veltrane::SeededRandomSource random{1};
+    veltrane::Game game{random};
+    frm_board board{game};
+};
+
+TEST_F(HelpMenu, AboutThenRulesOpenTheWindowOnTheirOwnPages) {
     writeHelp(QStringLiteral("rules.txt"), "The rules\r\n");
     writeHelp(QStringLiteral("orvik.txt"), "About us\r\n");
-    veltrane::SeededRandomSource random(1);
-    veltrane::Game game(random);
-    frm_board board(game);
-    board.Form_Load();
-    board.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&board));
 
     // Answers each Help window once it shows its page: note the page, then press "OK".
     QList<Seen> seen;
@@ -69,14 +77,8 @@ TEST(HelpMenu, AboutThenRulesOpenTheWindowOnTheirOwnPages) {
     EXPECT_EQ(game.state().HelpTopic, 0);
 }
 
-TEST(HelpMenu, TheHelpWindowComesBackWhenMinimisedWhileItBlocksTheBoard) {
+TEST_F(HelpMenu, TheHelpWindowComesBackWhenMinimisedWhileItBlocksTheBoard) {
     writeHelp(QStringLiteral("rules.txt"), "The rules\r\n");
-    veltrane::SeededRandomSource random(1);
-    veltrane::Game game(random);
-    frm_board board(game);
-    board.Form_Load();
-    board.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&board));
 
     bool cameBack = false;
     QTimer answer;

@@ -80,15 +80,6 @@ class MessageBoxes {
     }};
 };
 
-// Receives the addresses the window hands to the desktop.
-class AddressCatcher : public QObject {
-    Q_OBJECT
-  public:
-    QList<QUrl> opened;
-  public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
-
 class HelpWindow : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -429,9 +420,8 @@ TEST_F(HelpWindow, TheLinkShowsTheHostAndTheHandFromThePicture) {
 }
 
 TEST_F(HelpWindow, EveryLeftClickOnTheLinkOpensTheAddressOnce) {
-    AddressCatcher catcher;
     const QUrl address(QStringLiteral(VELTRANE_WEB_ADDRESS));
-    QDesktopServices::setUrlHandler(address.scheme(), &catcher, "open");
+    const veltrane::test_support::AddressCatcher catcher(address.scheme());
     MessageBoxes boxes;
     open(1);
     auto* link = child<QLabel>("lbl_url");
@@ -455,7 +445,6 @@ TEST_F(HelpWindow, EveryLeftClickOnTheLinkOpensTheAddressOnce) {
     EXPECT_TRUE(link->isHidden());
     QTest::mouseClick(window, Qt::LeftButton, {}, link->geometry().center());
     EXPECT_EQ(catcher.opened.size(), 2);
-    QDesktopServices::unsetUrlHandler(address.scheme());
 }
 
 TEST_F(HelpWindow, ALinkTheDesktopRefusesSaysSoAndStaysOnAbout) {
@@ -481,5 +470,3 @@ TEST_F(HelpWindow, ALinkTheDesktopRefusesSaysSoAndStaysOnAbout) {
 }
 
 } // namespace
-
-#include "help_window_tests.moc"

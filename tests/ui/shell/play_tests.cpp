@@ -2,6 +2,7 @@
 // clicks on the board's places from File > Deal to the applauding dialog.
 
 #include "board/frm_board.h"
+#include "board_places.h"
 #include "game/cards.h"
 #include "game/random_source.h"
 #include "plain_strategy.h"
@@ -25,8 +26,6 @@ namespace {
 
 const QString kApplause = QStringLiteral("/SOUND/APPLAUS.WAV");
 
-using Target = test_support::Click;
-
 // A board window over a seeded game, wired to the win dialog as the program wires it. Each
 // time the dialog opens the test looks at it and at the board behind it, then presses OK.
 class PlayedBoard : public ::testing::Test {
@@ -42,20 +41,9 @@ class PlayedBoard : public ::testing::Test {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&board_));
     }
 
-    QWidget* place(Target t) {
-        switch (t.kind) {
-        case Target::Slot:
-            return board_.img_cards(t.index);
-        case Target::Foundation:
-            return board_.img_ace(t.index);
-        case Target::Stock:
-            return board_.img_deck();
-        case Target::Waste:
-            return board_.img_dealt();
-        }
-        return nullptr;
+    void click(Click t) {
+        QTest::mouseClick(test_support::PlaceOf(board_, t), Qt::LeftButton, {}, QPoint(30, 50));
     }
-    void click(Target t) { QTest::mouseClick(place(t), Qt::LeftButton, {}, QPoint(30, 50)); }
     void deal() { board_.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger(); }
 
     // What the board shows, place by place, with its frames.
@@ -124,11 +112,11 @@ TEST_F(WinningRoad, TheLastKingOpensTheDialogAndTheBoardKeepsTheWonPosition) {
     b.img_deck.Picture = img_blank;
     board_.Refresh();
 
-    click({Target::Waste});
+    click({Click::Waste});
     EXPECT_TRUE(board_.img_dealt()->framed());
 
     const auto guard = shell_tests::EndLoopAfter(10000, 99);
-    click({Target::Foundation, 3});
+    click({Click::Foundation, 3});
     ASSERT_EQ(seen_.openings, 1);
     EXPECT_TRUE(seen_.modal);
     EXPECT_EQ(seen_.sounds, QStringList{platform::ProgramFolder() + kApplause});
@@ -143,14 +131,14 @@ TEST_F(WinningRoad, TheLastKingOpensTheDialogAndTheBoardKeepsTheWonPosition) {
     // OK changed nothing; each further foundation click applauds again.
     const auto won = shown();
     for (const Int16 k : {Int16{1}, Int16{3}}) {
-        click({Target::Foundation, k});
+        click({Click::Foundation, k});
     }
     EXPECT_EQ(seen_.openings, 3);
     EXPECT_EQ(sounds_.paths.size(), 3);
     EXPECT_EQ(shown(), won);
 
     // The stock is dead until the next Deal.
-    click({Target::Stock});
+    click({Click::Stock});
     EXPECT_EQ(shown(), won);
     deal();
     EXPECT_EQ(s.AwaitingDeal, VbFalse);
@@ -158,7 +146,7 @@ TEST_F(WinningRoad, TheLastKingOpensTheDialogAndTheBoardKeepsTheWonPosition) {
     for (Int16 j = 5; j <= 20; ++j) {
         EXPECT_TRUE(board_.img_cards(j)->picture().isCard()) << j;
     }
-    click({Target::Stock});
+    click({Click::Stock});
     EXPECT_TRUE(board_.img_dealt()->picture().isCard());
     EXPECT_EQ(seen_.openings, 3);
 }
@@ -175,13 +163,13 @@ bool strategyWins(std::uint64_t seed) {
     game.InitNewGame();
     game.DealOuterCards();
     for (int clicks = 0; clicks < kMaxClicks && !won;) {
-        const std::vector<Target> move = test_support::NextMove(game);
+        const std::vector<Click> move = test_support::NextMove(game);
         if (move.empty()) {
             return false;
         }
-        for (const Target& t : move) {
+        for (const Click& t : move) {
             ++clicks;
-            test_support::Play(game, t);
+            PlayClick(game, t);
         }
     }
     return won;
@@ -210,9 +198,9 @@ TEST_F(WholeGame, IsWonByClicksOnThePlacesFromDealToTheApplause) {
     deal();
     int clicks = 0;
     while (seen_.openings == 0 && clicks < kMaxClicks) {
-        const std::vector<Target> move = test_support::NextMove(game_);
+        const std::vector<Click> move = test_support::NextMove(game_);
         ASSERT_FALSE(move.empty()) << "stuck after " << clicks << " clicks";
-        for (const Target& t : move) {
+        for (const Click& t : move) {
             click(t);
             ++clicks;
         }
