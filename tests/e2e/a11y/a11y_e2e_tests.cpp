@@ -9,8 +9,6 @@
 #include "screen_reader.h"
 #include "x_session.h"
 
-#include <QDeadlineTimer>
-#include <QThread>
 #include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
