@@ -53,13 +53,7 @@ class Weston {
             throw std::runtime_error("weston opened no socket");
         }
     }
-    ~Weston() {
-        server_.terminate();
-        if (!server_.waitForFinished(5000)) {
-            server_.kill();
-            server_.waitForFinished(5000);
-        }
-    }
+    ~Weston() { veltrane::e2e::StopProgram(server_); }
     Weston(const Weston&) = delete;
     Weston& operator=(const Weston&) = delete;
 

@@ -185,11 +185,7 @@ class SoundServer {
     }
     ~SoundServer() {
         qunsetenv("PULSE_SERVER");
-        server_.terminate();
-        if (!server_.waitForFinished(5000)) {
-            server_.kill();
-            server_.waitForFinished(2000);
-        }
+        veltrane::e2e::StopProgram(server_);
     }
     SoundServer(const SoundServer&) = delete;
     SoundServer& operator=(const SoundServer&) = delete;
@@ -224,13 +220,7 @@ class SoundServer {
         }
 
         Samples stop() {
-            if (recorder_.state() != QProcess::NotRunning) {
-                recorder_.terminate();
-                if (!recorder_.waitForFinished(5000)) {
-                    recorder_.kill();
-                    recorder_.waitForFinished(2000);
-                }
-            }
+            veltrane::e2e::StopProgram(recorder_);
             return readWave(file_);
         }
 

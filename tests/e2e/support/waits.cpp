@@ -55,6 +55,17 @@ void discardAll(int fd) {
 
 } // namespace
 
+void StopProgram(QProcess& program, int graceMs) {
+    if (program.state() == QProcess::NotRunning) {
+        return;
+    }
+    program.terminate();
+    if (!program.waitForFinished(graceMs)) {
+        program.kill();
+        program.waitForFinished(graceMs);
+    }
+}
+
 int RemainingMs(const QDeadlineTimer& deadline) {
     return static_cast<int>(std::clamp<qint64>(deadline.remainingTime(), 0, INT_MAX));
 }

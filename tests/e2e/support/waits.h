@@ -9,6 +9,9 @@
 
 namespace veltrane::e2e {
 
+// Ends a program that may still run: asks it to end, and kills it when it has not within graceMs.
+void StopProgram(QProcess& program, int graceMs = 5000);
+
 // The milliseconds left before the deadline, for calls that take a time-out: 0 once it passed.
 int RemainingMs(const QDeadlineTimer& deadline);
 

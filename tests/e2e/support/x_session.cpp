@@ -77,12 +77,12 @@ XSession::XSession(QSize screen) : server_(std::make_unique<QProcess>()) {
 XSession::~XSession() {
     connection_.reset();
     for (auto& program : programs_) {
-        stop(*program);
+        StopProgram(*program);
     }
     if (windowManager_) {
-        stop(*windowManager_);
+        StopProgram(*windowManager_);
     }
-    stop(*server_);
+    StopProgram(*server_);
 }
 
 void XSession::Disconnect::operator()(xcb_connection_t* connection) const {
@@ -148,17 +148,6 @@ bool XSession::waitUntil(const std::function<bool()>& holds, int timeoutMs) {
         }
         pollfd news{xcb_get_file_descriptor(connection_.get()), POLLIN, 0};
         ::poll(&news, 1, RemainingMs(deadline));
-    }
-}
-
-void XSession::stop(QProcess& process) {
-    if (process.state() == QProcess::NotRunning) {
-        return;
-    }
-    process.terminate();
-    if (!process.waitForFinished(3000)) {
-        process.kill();
-        process.waitForFinished(3000);
     }
 }
 

@@ -96,7 +96,6 @@ class XSession {
         void operator()(xcb_connection_t* connection) const;
     };
 
-    void stop(QProcess& process);
     void watchDisplay();
     // Takes the news the server has sent so far; a new window is watched from then on.
     void takeEvents();
