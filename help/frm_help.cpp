@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMetaObject>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -221,14 +222,25 @@ void frm_help::DisplayHelp(const QString& AFile) {
     txt_help->verticalScrollBar()->setValue(0);
     if (!read.ok()) {
         // The page stays empty and the window stays open: a bad help file must not end the game.
-        platform::MsgBox(QStringLiteral("Cannot read %1: %2").arg(AFile, read.error));
+        // The message opens once the event that asked for the page (the window's activation, a
+        // button) has been handled, so that event is not held up by the box; it still comes
+        // over the finished page, before anything the player does next.
+        const QString message = QStringLiteral("Cannot read %1: %2").arg(AFile, read.error);
+        QMetaObject::invokeMethod(
+            this, [message] { platform::Guarded([&message] { platform::MsgBox(message); }); },
+            Qt::QueuedConnection);
     }
 }
 
 void frm_help::lbl_url_Click() {
-    if (!platform::OpenAddress(QUrl(webAddress()))) {
-        platform::MsgBox(QStringLiteral("oops, unable to link you there"));
-    }
+    // The desktop answers later: Help stays usable while a browser starts, and a refusal is
+    // told over Help, only while Help is open.
+    platform::OpenAddress(QUrl(webAddress()), this, [](bool opened) {
+        if (!opened) {
+            platform::Guarded(
+                [] { platform::MsgBox(QStringLiteral("oops, unable to link you there")); });
+        }
+    });
 }
 
 bool frm_help::event(QEvent* event) {

@@ -29,8 +29,11 @@ class frm_help : public QDialog {
     void Form_Activate();
     // 0 "Rules", 5 "About", 4 "OK".
     void btn_help_Click(veltrane::Int16 Index);
-    // Replaces the text box's whole content with the named file from the program's folder.
+    // Replaces the text box's whole content with the named file from the program's folder. A
+    // file that cannot be read leaves the page empty; its message opens once the event being
+    // handled is done.
     void DisplayHelp(const QString& AFile);
+    // Hands the address to the browser; a refusal, which comes later, opens the link's message.
     void lbl_url_Click();
 
     // The text of the page shown, exactly as read from its file (CR LF included).

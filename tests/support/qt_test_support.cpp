@@ -2,7 +2,8 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFile>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -10,8 +11,11 @@
 #include <QWidget>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace veltrane::test_support {
 namespace {
@@ -59,12 +63,97 @@ ScopedEnv::~ScopedEnv() {
     }
 }
 
-AddressCatcher::AddressCatcher(const QString& scheme) : scheme_(scheme) {
-    QDesktopServices::setUrlHandler(scheme_, this, "open");
+AddressCatcher::AddressCatcher(Answer answer) {
+    const QString folder = folder_.path();
+    QByteArray path = QFile::encodeName(folder);
+    if (answer != Answer::Missing) {
+        const QByteArray record = QFile::encodeName(folder_.filePath(QStringLiteral("opened")));
+        const QByteArray answers = QFile::encodeName(folder_.filePath(QStringLiteral("answers")));
+        QByteArray script = "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + record + "'\n";
+        switch (answer) {
+        case Answer::Refuse:
+            script += "exit 3\n";
+            break;
+        case Answer::Hold:
+            EXPECT_EQ(::mkfifo(answers.constData(), 0600), 0);
+            script += "read status < '" + answers + "'\nexit \"$status\"\n";
+            break;
+        default:
+            script += "exit 0\n";
+            break;
+        }
+        QFile opener(folder_.filePath(QStringLiteral("xdg-open")));
+        EXPECT_TRUE(opener.open(QIODevice::WriteOnly));
+        opener.write(script);
+        opener.close();
+        EXPECT_TRUE(opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        path += ':' + qgetenv("PATH");
+    }
+    path_.emplace("PATH", path);
 }
 
 AddressCatcher::~AddressCatcher() {
-    QDesktopServices::unsetUrlHandler(scheme_);
+    // An opener still holding is let go, so that it does not outlive the test.
+    const int fd =
+        ::open(QFile::encodeName(folder_.filePath(QStringLiteral("answers"))).constData(),
+               O_WRONLY | O_NONBLOCK);
+    if (fd >= 0) {
+        (void)!::write(fd, "0\n", 2);
+        ::close(fd);
+    }
+}
+
+QList<QUrl> AddressCatcher::opened() const {
+    QFile record(folder_.filePath(QStringLiteral("opened")));
+    QList<QUrl> addresses;
+    if (record.open(QIODevice::ReadOnly)) {
+        // Only whole lines: the opener may be writing the last one.
+        const QByteArray lines = record.readAll();
+        for (const QByteArray& line : lines.left(lines.lastIndexOf('\n')).split('\n')) {
+            if (!line.isEmpty()) {
+                addresses.append(QUrl::fromEncoded(line));
+            }
+        }
+    }
+    return addresses;
+}
+
+bool AddressCatcher::waitForOpened(qsizetype count, int timeoutMs) const {
+    return WaitUntil([&] { return opened().size() >= count; }, timeoutMs);
+}
+
+bool AddressCatcher::answer(Answer answer, int timeoutMs) {
+    const QByteArray answers = QFile::encodeName(folder_.filePath(QStringLiteral("answers")));
+    int fd = -1;
+    // The opener is ready for its answer once it has the pipe open for reading.
+    WaitUntil(
+        [&] {
+            fd = ::open(answers.constData(), O_WRONLY | O_NONBLOCK);
+            return fd >= 0;
+        },
+        timeoutMs);
+    if (fd < 0) {
+        return false;
+    }
+    const QByteArray status = answer == Answer::Open ? "0\n" : "3\n";
+    const bool written = ::write(fd, status.constData(), status.size()) == status.size();
+    ::close(fd);
+    return written;
+}
+
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
+    for (QDeadlineTimer deadline(timeoutMs); !done();) {
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QEventLoop slice;
+        QTimer::singleShot(kPollMs, &slice, &QEventLoop::quit);
+        slice.exec();
+        // Windows closed by a handler the test called go now, as they would in the program's
+        // own loop.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
 }
 
 void WhenModalAppears(std::function<void(QWidget*)> answer, int timeoutMs) {

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 #include <functional>
@@ -53,24 +54,33 @@ class ScopedEnv {
     std::optional<QByteArray> before_;
 };
 
-// While it lives, receives the addresses of one scheme that the game hands to the desktop,
-// instead of a browser.
-class AddressCatcher : public QObject {
-    Q_OBJECT
+// While it lives, the desktop's opener that the game runs (xdg-open, found first on the PATH)
+// is a stand-in that records every address it is handed and then answers as the real one does:
+// Open, a browser took the address (status 0); Refuse, none could (status 3, as when nothing
+// is registered for web addresses); Hold, not until the test calls answer(), as while a browser
+// starts. With Missing the PATH holds no opener at all. One opener holds at a time.
+class AddressCatcher {
   public:
-    explicit AddressCatcher(const QString& scheme);
-    ~AddressCatcher() override;
+    enum class Answer { Open, Refuse, Hold, Missing };
+    explicit AddressCatcher(Answer answer = Answer::Open);
+    ~AddressCatcher();
     AddressCatcher(const AddressCatcher&) = delete;
     AddressCatcher& operator=(const AddressCatcher&) = delete;
 
-    QList<QUrl> opened;
-
-  public slots:
-    void open(const QUrl& url) { opened.append(url); }
+    // The addresses handed over so far, in order.
+    QList<QUrl> opened() const;
+    // True once count addresses have been handed over, running the event loop meanwhile.
+    bool waitForOpened(qsizetype count, int timeoutMs = 10000) const;
+    // Makes the holding opener answer Open or Refuse; true once it has taken the answer.
+    bool answer(Answer answer, int timeoutMs = 10000);
 
   private:
-    QString scheme_;
+    QTemporaryDir folder_;
+    std::optional<ScopedEnv> path_;
 };
+
+// Runs the event loop until done() holds, at most timeoutMs; returns done().
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 10000);
 
 // Once the next modal window is up, hands it to answer (which must close it). Gives up after
 // timeoutMs, so a window that never opens fails its test instead of answering a later one.

@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +17,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -29,6 +29,7 @@
 
 using veltrane::GameState;
 using veltrane::help::DecodeWindows1252;
+using veltrane::test_support::WaitUntil;
 namespace expected = veltrane::expected;
 
 namespace {
@@ -56,13 +57,6 @@ void removeHelp(const QString& name) {
     }
 }
 
-bool waitUntil(const std::function<bool()>& done) {
-    for (int i = 0; i < 500 && !done(); ++i) {
-        QTest::qWait(10);
-    }
-    return done();
-}
-
 // Answers every message box that opens with OK and keeps its text.
 class MessageBoxes {
   public:
@@ -78,6 +72,25 @@ class MessageBoxes {
         box->buttons().front()->click();
         return true;
     }};
+};
+
+// Notes each change of a window's activation as "active" or "inactive".
+class ActivationWatch : public QObject {
+  public:
+    explicit ActivationWatch(QStringList* seen) : seen_(seen) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ActivationChange) {
+            seen_->append(static_cast<QWidget*>(watched)->isActiveWindow()
+                              ? QStringLiteral("active")
+                              : QStringLiteral("inactive"));
+        }
+        return false;
+    }
+
+  private:
+    QStringList* seen_;
 };
 
 class HelpWindow : public ::testing::Test {
@@ -289,7 +302,7 @@ TEST_F(HelpWindow, EnterActsOnlyOnTheFocusedButton) {
 
     button(4)->setFocus();
     QTest::keyClick(button(4), Qt::Key_Return);
-    EXPECT_TRUE(waitUntil([this] { return window.isNull(); }));
+    EXPECT_TRUE(WaitUntil([this] { return window.isNull(); }));
 }
 
 TEST_F(HelpWindow, TheTextCanBeReadScrolledAndCopiedButNotChanged) {
@@ -351,14 +364,15 @@ TEST_F(HelpWindow, AnUnreadableFileNamesItselfAndTheWindowCarriesOn) {
               0);
     MessageBoxes boxes;
 
-    // The message comes while the window is becoming active and takes the focus from it.
+    // The message comes once the window has become active, and takes the focus from it.
     open(1, false);
-    ASSERT_TRUE(waitUntil([&] { return boxes.texts.size() == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return boxes.texts.size() == 1; }));
     EXPECT_EQ(boxes.texts.back(), QStringLiteral("Cannot read orvik.txt: Is a directory"));
     EXPECT_TRUE(shown().isEmpty());
     EXPECT_TRUE(onAboutPage());
 
     button(0)->click();
+    ASSERT_TRUE(WaitUntil([&] { return boxes.texts.size() == 2; }));
     EXPECT_EQ(boxes.texts.back(), QStringLiteral("Cannot read rules.txt: Not a regular file"));
     EXPECT_TRUE(onRulesPage());
 
@@ -368,6 +382,7 @@ TEST_F(HelpWindow, AnUnreadableFileNamesItselfAndTheWindowCarriesOn) {
     ASSERT_TRUE(big.resize(veltrane::help::kMaxHelpFileBytes + 1));
     big.close();
     button(5)->click();
+    ASSERT_TRUE(WaitUntil([&] { return boxes.texts.size() == 3; }));
     EXPECT_EQ(boxes.texts.back(), QStringLiteral("Cannot read orvik.txt: File too large"));
     EXPECT_TRUE(shown().isEmpty());
 
@@ -376,36 +391,49 @@ TEST_F(HelpWindow, AnUnreadableFileNamesItselfAndTheWindowCarriesOn) {
     writeHelp(QStringLiteral("rules.txt"), kRules);
     button(0)->click();
     EXPECT_EQ(window->helpText(), QString::fromLatin1(kRules));
-    EXPECT_EQ(boxes.texts.size(), 3);
     button(4)->click();
-    EXPECT_TRUE(waitUntil([this] { return window.isNull(); }));
+    EXPECT_TRUE(WaitUntil([this] { return window.isNull(); }));
+    EXPECT_EQ(boxes.texts.size(), 3);
 }
 
-TEST_F(HelpWindow, AMessageAboutTheFileComesOverTheFinishedPage) {
+// The message waits until the event that asked for the page has been handled: the window has
+// heard that it became active before the box takes the focus from it, and each box comes over
+// the page its event finished.
+TEST_F(HelpWindow, AMessageAboutTheFileComesOverTheFinishedPageAfterItsEvent) {
     removeHelp(QStringLiteral("orvik.txt"));
     ASSERT_TRUE(QDir(veltrane::platform::ProgramFolder()).mkdir(QStringLiteral("orvik.txt")));
     removeHelp(QStringLiteral("rules.txt"));
     ASSERT_TRUE(QDir(veltrane::platform::ProgramFolder()).mkdir(QStringLiteral("rules.txt")));
-    // What the page shows at the moment each message appears.
+    // The window's changes of activation and what the page shows when each message appears.
     QStringList seen;
-    QTimer answer;
-    answer.setInterval(5);
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            seen.append(onAboutPage()   ? QStringLiteral("About")
-                        : onRulesPage() ? QStringLiteral("Rules")
-                                        : QStringLiteral("neither"));
-            box->buttons().front()->click();
+    const veltrane::test_support::ModalAnswerer answer([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box == nullptr) {
+            return false;
         }
+        seen.append(onAboutPage()   ? QStringLiteral("box over About")
+                    : onRulesPage() ? QStringLiteral("box over Rules")
+                                    : QStringLiteral("box over neither"));
+        box->buttons().front()->click();
+        return true;
     });
-    answer.start();
+    ActivationWatch watch(&seen);
 
-    open(1, false);
-    ASSERT_TRUE(waitUntil([&] { return seen.size() == 1; }));
+    state.HelpTopic = 1;
+    window = new frm_help(state);
+    window->installEventFilter(&watch);
+    window->show();
+    ASSERT_TRUE(WaitUntil([&] { return seen.contains(QStringLiteral("box over About")); }));
+    EXPECT_EQ(seen.front().toStdString(), "active") << seen.join(QLatin1String(", ")).toStdString();
+    window->removeEventFilter(&watch);
+
+    seen.clear();
     button(0)->click();
+    ASSERT_TRUE(WaitUntil([&] { return seen.size() == 1; }));
     button(5)->click();
-    EXPECT_EQ(seen, (QStringList{QStringLiteral("About"), QStringLiteral("Rules"),
-                                 QStringLiteral("About")}));
+    ASSERT_TRUE(WaitUntil([&] { return seen.size() == 2; }));
+    EXPECT_EQ(seen,
+              (QStringList{QStringLiteral("box over Rules"), QStringLiteral("box over About")}));
 }
 
 TEST_F(HelpWindow, TheLinkShowsTheHostAndTheHandFromThePicture) {
@@ -420,53 +448,91 @@ TEST_F(HelpWindow, TheLinkShowsTheHostAndTheHandFromThePicture) {
 }
 
 TEST_F(HelpWindow, EveryLeftClickOnTheLinkOpensTheAddressOnce) {
+    using veltrane::test_support::AddressCatcher;
     const QUrl address(QStringLiteral(VELTRANE_WEB_ADDRESS));
-    const veltrane::test_support::AddressCatcher catcher(address.scheme());
+    AddressCatcher catcher(AddressCatcher::Answer::Open);
     MessageBoxes boxes;
     open(1);
     auto* link = child<QLabel>("lbl_url");
 
     QTest::mouseClick(link, Qt::LeftButton);
-    ASSERT_EQ(catcher.opened.size(), 1);
-    EXPECT_EQ(catcher.opened.front(), address);
-    QTest::mouseClick(link, Qt::LeftButton);
-    EXPECT_EQ(catcher.opened.size(), 2);
+    ASSERT_TRUE(catcher.waitForOpened(1));
+    EXPECT_EQ(catcher.opened(), QList<QUrl>{address});
 
-    // Not a click on the link: another button, or a press carried off the label.
+    // Not a click on the link: another button, or a press carried off the label. A click
+    // after them is the second address handed over.
     QTest::mouseClick(link, Qt::RightButton);
     QTest::mousePress(link, Qt::LeftButton);
     QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-20, -20));
-    EXPECT_EQ(catcher.opened.size(), 2);
-    EXPECT_TRUE(onAboutPage());
-    EXPECT_TRUE(boxes.texts.isEmpty());
+    QTest::mouseClick(link, Qt::LeftButton);
+    ASSERT_TRUE(catcher.waitForOpened(2));
 
     // On the Rules page the link is hidden and takes no clicks.
     button(0)->click();
     EXPECT_TRUE(link->isHidden());
     QTest::mouseClick(window, Qt::LeftButton, {}, link->geometry().center());
-    EXPECT_EQ(catcher.opened.size(), 2);
+    button(5)->click();
+    QTest::mouseClick(link, Qt::LeftButton);
+    ASSERT_TRUE(catcher.waitForOpened(3));
+    EXPECT_EQ(catcher.opened().size(), 3);
+    EXPECT_TRUE(onAboutPage());
+    EXPECT_TRUE(boxes.texts.isEmpty()) << "a browser took the address: nothing to say";
 }
 
-TEST_F(HelpWindow, ALinkTheDesktopRefusesSaysSoAndStaysOnAbout) {
-    // The offscreen desktop has no browser, so the address is refused for real; its warning
-    // about that is kept off the terminal.
-    static QStringList warnings;
-    warnings.clear();
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
-            warnings.append(message);
+// The desktop's answer comes when its opener ends. Whether none is installed or none could reach
+// a browser, the message comes over Help, which stays on its About page.
+TEST_F(HelpWindow, ALinkNoBrowserCanOpenSaysSoOverHelp) {
+    using veltrane::test_support::AddressCatcher;
+    for (const auto answer : {AddressCatcher::Answer::Refuse, AddressCatcher::Answer::Missing}) {
+        AddressCatcher catcher(answer);
+        QStringList seen;
+        const veltrane::test_support::ModalAnswerer boxes([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box == nullptr) {
+                return false;
+            }
+            seen.append(box->text());
+            EXPECT_TRUE(window->isVisible() && onAboutPage());
+            box->buttons().front()->click();
+            return true;
         });
-    MessageBoxes boxes;
-    state.HelpTopic = 0;
-    open(0);
-    button(5)->click();
-    QTest::mouseClick(child<QLabel>("lbl_url"), Qt::LeftButton);
-    qInstallMessageHandler(previous);
+        open(0);
+        button(5)->click();
+        QTest::mouseClick(child<QLabel>("lbl_url"), Qt::LeftButton);
+        ASSERT_TRUE(WaitUntil([&] { return !seen.isEmpty(); }));
+        EXPECT_EQ(seen, QStringList{QStringLiteral("oops, unable to link you there")});
+        EXPECT_TRUE(onAboutPage());
+        EXPECT_TRUE(window->isVisible());
+        delete window;
+    }
+}
 
-    ASSERT_EQ(boxes.texts.size(), 1);
-    EXPECT_EQ(boxes.texts.front(), QStringLiteral("oops, unable to link you there"));
+// A browser may take its time to start: Help answers meanwhile, and a refusal that comes after
+// Help has closed is told to nobody.
+TEST_F(HelpWindow, HelpGoesOnWhileTheBrowserStartsAndClosesWithoutWaitingForIt) {
+    using veltrane::test_support::AddressCatcher;
+    AddressCatcher catcher(AddressCatcher::Answer::Hold);
+    MessageBoxes boxes;
+    open(1);
+    QTest::mouseClick(child<QLabel>("lbl_url"), Qt::LeftButton);
+    ASSERT_TRUE(catcher.waitForOpened(1));
+    button(0)->click();
+    EXPECT_TRUE(onRulesPage());
+    button(5)->click();
     EXPECT_TRUE(onAboutPage());
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(boxes.texts.isEmpty());
+    ASSERT_TRUE(catcher.answer(AddressCatcher::Answer::Refuse));
+    ASSERT_TRUE(WaitUntil([&] { return !boxes.texts.isEmpty(); }));
+
+    QTest::mouseClick(child<QLabel>("lbl_url"), Qt::LeftButton);
+    ASSERT_TRUE(catcher.waitForOpened(2));
+    button(4)->click();
+    ASSERT_TRUE(WaitUntil([this] { return window.isNull(); }));
+    ASSERT_TRUE(catcher.answer(AddressCatcher::Answer::Refuse));
+    // Once the game has heard the opener end, nothing of it is left, and no message came.
+    EXPECT_TRUE(WaitUntil([] { return qApp->findChildren<QProcess*>().isEmpty(); }));
+    QApplication::processEvents();
+    EXPECT_EQ(boxes.texts.size(), 1);
 }
 
 } // namespace

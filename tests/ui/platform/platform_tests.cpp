@@ -6,6 +6,7 @@
 #include "platform/error_guard.h"
 #include "platform/message_box.h"
 #include "platform/pictures.h"
+#include "platform/web_link.h"
 #include "platform/window_sizing.h"
 #include "qt_test_support.h"
 
@@ -21,6 +22,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>
@@ -262,11 +264,70 @@ TEST(ErrorGuard, AnEscapingErrorShowsTheMessageAndEndsTheProgram) {
               QStringLiteral("Veltrane|Run-time error '9':\n\nSubscript out of range"));
 }
 
+// The desktop's answer comes when its opener ends, not when it starts: a plain X session's
+// opener runs the browser and ends with its status, or ends at once with a failure.
+TEST(WebLink, TheAnswerComesWhenTheOpenerEnds) {
+    using veltrane::test_support::AddressCatcher;
+    using veltrane::test_support::WaitUntil;
+    const QUrl address(QStringLiteral("https://example.org/a%20b?c=d"));
+    QObject asker;
+    QList<bool> answers;
+    const auto ask = [&] {
+        OpenAddress(address, &asker, [&](bool opened) { answers.append(opened); });
+    };
+    for (const auto& [answer, opened] : {std::pair{AddressCatcher::Answer::Open, true},
+                                         {AddressCatcher::Answer::Refuse, false},
+                                         {AddressCatcher::Answer::Missing, false}}) {
+        const AddressCatcher catcher(answer);
+        answers.clear();
+        ask();
+        ASSERT_TRUE(WaitUntil([&] { return !answers.isEmpty(); }));
+        EXPECT_EQ(answers, QList<bool>{opened});
+        EXPECT_EQ(catcher.opened(),
+                  answer == AddressCatcher::Answer::Missing ? QList<QUrl>{} : QList<QUrl>{address});
+    }
+
+    AddressCatcher slow(AddressCatcher::Answer::Hold);
+    answers.clear();
+    ask();
+    ASSERT_TRUE(slow.waitForOpened(1));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(answers.isEmpty()) << "an opener that has started has not answered yet";
+    ASSERT_TRUE(slow.answer(AddressCatcher::Answer::Refuse));
+    ASSERT_TRUE(WaitUntil([&] { return !answers.isEmpty(); }));
+    EXPECT_EQ(answers, QList<bool>{false});
+}
+
+// A program that ends while its opener still waits for a browser.
+int runEndWhileOpeningChild() {
+    const veltrane::test_support::AddressCatcher slow(
+        veltrane::test_support::AddressCatcher::Answer::Hold);
+    int argc = 1;
+    char name[] = "opener";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    OpenAddress(QUrl(QStringLiteral("https://example.org/")), &app,
+                [](bool) { std::fputs("answered", stdout); });
+    return slow.waitForOpened(1) ? 0 : 1;
+}
+
+TEST(WebLink, TheProgramEndsAtOnceAndQuietlyWhileAnOpenerRuns) {
+    const auto child =
+        veltrane::test_support::RunThisProgram({QStringLiteral("--end-while-opening")});
+    ASSERT_TRUE(child.finished);
+    EXPECT_EQ(child.exitStatus, QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode, 0);
+    EXPECT_EQ(child.output.toStdString(), "");
+    EXPECT_EQ(child.errors.toStdString(), "");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (const auto status = veltrane::test_support::RunChildIfAsked(
-            argc, argv, {{"--guard-child", [](int, char**) { return runGuardChild(); }}})) {
+            argc, argv,
+            {{"--guard-child", [](int, char**) { return runGuardChild(); }},
+             {"--end-while-opening", [](int, char**) { return runEndWhileOpeningChild(); }}})) {
         return *status;
     }
     QApplication app(argc, argv);
