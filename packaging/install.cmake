@@ -99,6 +99,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window systems' plug-ins, which the binary loads rather than links: X, where the game
 # places its windows, and Wayland, for a session with no X server.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland")
+# The desktop's opener, which the About page's link hands its address to; without it the link
+# says that it cannot reach a browser.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/packages)
 include(CPack)

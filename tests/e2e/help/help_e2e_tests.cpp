@@ -1,6 +1,7 @@
 // The Help window of the real program on a virtual X server: opened from the board's menu by
 // keyboard at its fixed client size with the picture of its page, and the About page's link
-// handed to the user's browser, here a small script that records the address it was given.
+// handed through the real xdg-open to the user's browser, here a small script that records the
+// address it was given, or the link's message when that browser cannot be started.
 
 #include "expected_layout.h"
 #include "game_on_x.h"
@@ -14,11 +15,14 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
+#include <vector>
 
 using veltrane::e2e::kHelpTitle;
 using veltrane::e2e::XSession;
 using veltrane::test::LookTheSame;
 using veltrane::test_support::OnWhite;
+using veltrane::test_support::ScopedEnv;
 namespace expected = veltrane::expected;
 
 namespace {
@@ -36,6 +40,7 @@ QImage boxOn(const QImage& screen, const QRect& client, const QRect& box) {
 
 const QRect kTitleBox(308, 25, 104, 148);
 const QRect kLogoBox(295, 58, 140, 102);
+const QString kMessageTitle = QStringLiteral("^Veltrane$");
 
 TEST(HelpOnX, RulesByKeyboardOpensTheHelpWindowAtItsClientSize) {
     XSession x;
@@ -53,46 +58,90 @@ TEST(HelpOnX, RulesByKeyboardOpensTheHelpWindowAtItsClientSize) {
     EXPECT_FALSE(LookTheSame(boxOn(screen, client, kLogoBox), picture("logo")));
 }
 
-TEST(HelpOnX, AClickOnTheLinkHandsTheAddressToTheBrowser) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString record = folder.filePath(QStringLiteral("opened.txt"));
-    const QString browser = folder.filePath(QStringLiteral("browser"));
-    {
-        QFile script(browser);
-        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + QFile::encodeName(record) + "'\n");
+// A plain X session whose opener (the real xdg-open) finds nothing registered for web addresses
+// and so runs the user's BROWSER, here a small script that records the address it was given,
+// or fails once the file "refuse" lies beside it. The program inherits the test's environment.
+class PlainDesktopWithBrowser {
+  public:
+    PlainDesktopWithBrowser() {
+        EXPECT_TRUE(folder_.isValid());
+        QFile script(folder_.filePath(QStringLiteral("browser")));
+        EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\n[ -e '" + QFile::encodeName(folder_.filePath("refuse")) +
+                     "' ] && exit 1\nprintf '%s\\n' \"$1\" >> '" + QFile::encodeName(record()) +
+                     "'\n");
         script.close();
-        ASSERT_TRUE(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        EXPECT_TRUE(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QByteArray empty = QFile::encodeName(folder_.path());
+        for (const char* name :
+             {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS"}) {
+            settings_.emplace_back(std::make_unique<ScopedEnv>(name, empty));
+        }
+        settings_.emplace_back(std::make_unique<ScopedEnv>("XDG_CURRENT_DESKTOP", "X-Generic"));
+        settings_.emplace_back(
+            std::make_unique<ScopedEnv>("BROWSER", QFile::encodeName(script.fileName())));
     }
-    // The program inherits the test's environment.
-    qputenv("BROWSER", QFile::encodeName(browser));
 
+    QString folder() const { return folder_.path(); }
+    QString record() const { return folder_.filePath(QStringLiteral("opened.txt")); }
+    void refuse() { QFile(folder_.filePath(QStringLiteral("refuse"))).open(QIODevice::WriteOnly); }
+
+  private:
+    QTemporaryDir folder_;
+    std::vector<std::unique_ptr<ScopedEnv>> settings_;
+};
+
+// The link hands the address to the browser and says nothing; when the browser cannot be
+// started, the link's message comes over Help, and OK leaves Help as it was.
+TEST(HelpOnX, TheLinkOpensTheBrowserOrSaysItCannot) {
     XSession x;
-    const auto help = veltrane::e2e::OpenHelp(x, x.launch(QStringLiteral(VELTRANE_EXECUTABLE)),
-                                              QStringLiteral("a"));
+    // Only the program's desktop: the window manager keeps its own settings.
+    PlainDesktopWithBrowser desktop;
+    QProcess& game = x.launch(QStringLiteral(VELTRANE_EXECUTABLE));
+    const auto help = veltrane::e2e::OpenHelp(x, game, QStringLiteral("a"));
     ASSERT_TRUE(help);
     const QRect client = x.clientGeometry(*help);
-    // The About page shows the logo; the link is clicked once it is drawn beneath it.
-    const QImage logo = picture("logo");
-    const QImage screen = veltrane::e2e::ScreenWhen(
-        x, [&](const QImage& s) { return LookTheSame(boxOn(s, client, kLogoBox), logo); });
-    ASSERT_TRUE(LookTheSame(boxOn(screen, client, kLogoBox), logo)) << "no logo picture";
-    // The middle of the link label, at 315, 162 and 93 x 18 in the window.
-    veltrane::e2e::ClickIn(x, *help, QPoint(315 + 46, 162 + 9));
+    const auto waitForPage = [&](const char* name, const QRect& box) {
+        const QImage shown = picture(name).copy(0, 0, box.width() - 4, box.height() - 4);
+        return LookTheSame(
+            boxOn(
+                veltrane::e2e::ScreenWhen(
+                    x, [&](const QImage& s) { return LookTheSame(boxOn(s, client, box), shown); }),
+                client, box),
+            shown);
+    };
+    // The link is clicked once it is drawn beneath the logo, in the middle of the label at 315,
+    // 162 and 93 x 18 in the window.
+    ASSERT_TRUE(waitForPage("logo", kLogoBox)) << "no logo picture";
+    const QPoint link(315 + 46, 162 + 9);
+    veltrane::e2e::ClickIn(x, *help, link);
 
     QByteArray opened;
     veltrane::e2e::WaitOnFolder(
-        folder.path(),
+        desktop.folder(),
         [&] {
-            QFile file(record);
+            QFile file(desktop.record());
             return file.open(QIODevice::ReadOnly) && (opened = file.readAll()).endsWith('\n');
         },
         10000);
-    qunsetenv("BROWSER");
     EXPECT_EQ(opened, QByteArray(VELTRANE_WEB_ADDRESS "\n"));
-    // The window stays open on the About page.
-    EXPECT_TRUE(x.waitForWindow(kHelpTitle, 1000));
+    // Help still answers, and no message came: "Rules" shows its page.
+    veltrane::e2e::ClickIn(x, *help, QPoint(300 + 63, 214 + 11));
+    EXPECT_TRUE(waitForPage("title", kTitleBox));
+    EXPECT_FALSE(x.waitForWindow(kMessageTitle, 0));
+
+    desktop.refuse();
+    veltrane::e2e::ClickIn(x, *help, QPoint(300 + 63, 243 + 11));
+    ASSERT_TRUE(waitForPage("logo", kLogoBox));
+    veltrane::e2e::ClickIn(x, *help, link);
+    const auto message = x.waitForWindow(kMessageTitle);
+    ASSERT_TRUE(message) << "no message about the link";
+    EXPECT_TRUE(x.waitForActive(*message));
+    // Its OK has the focus.
+    x.run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Return")});
+    EXPECT_TRUE(x.waitForWindowGone(kMessageTitle));
+    EXPECT_TRUE(x.waitForActive(*help));
+    EXPECT_EQ(game.state(), QProcess::Running);
 }
 
 // The window manager offers a minimise button on the Help window; while the window is modal
