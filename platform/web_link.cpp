@@ -4,6 +4,7 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <QProcess>
+#include <unistd.h>
 #include <utility>
 
 namespace veltrane::platform {
@@ -49,6 +50,9 @@ void OpenAddress(const QUrl& address, QObject* context, std::function<void(bool 
     opener->setStandardInputFile(QProcess::nullDevice());
     opener->setStandardOutputFile(QProcess::nullDevice());
     opener->setStandardErrorFile(QProcess::nullDevice());
+    // A session of its own, as a detached program would have: the browser it starts does not
+    // end with the terminal the game was started from.
+    opener->setChildProcessModifier([] { ::setsid(); });
 
     const QPointer<QObject> receiver(context);
     const auto answer = [opener, receiver, answered = std::move(answered)](bool opened) {

@@ -69,7 +69,11 @@ AddressCatcher::AddressCatcher(Answer answer) {
     if (answer != Answer::Missing) {
         const QByteArray record = QFile::encodeName(folder_.filePath(QStringLiteral("opened")));
         const QByteArray answers = QFile::encodeName(folder_.filePath(QStringLiteral("answers")));
-        QByteArray script = "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + record + "'\n";
+        const QByteArray sessions = QFile::encodeName(folder_.filePath(QStringLiteral("sessions")));
+        // The session is the sixth field of the opener's status line.
+        QByteArray script = "#!/bin/sh\nread -r _ _ _ _ _ session _ < /proc/$$/stat\n"
+                            "echo \"$session\" >> '" +
+                            sessions + "'\nprintf '%s\\n' \"$1\" >> '" + record + "'\n";
         switch (answer) {
         case Answer::Refuse:
             script += "exit 3\n";
@@ -116,6 +120,19 @@ QList<QUrl> AddressCatcher::opened() const {
         }
     }
     return addresses;
+}
+
+QList<qint64> AddressCatcher::sessions() const {
+    QFile record(folder_.filePath(QStringLiteral("sessions")));
+    QList<qint64> sessions;
+    if (record.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : record.readAll().split('\n')) {
+            if (!line.isEmpty()) {
+                sessions.append(line.toLongLong());
+            }
+        }
+    }
+    return sessions;
 }
 
 bool AddressCatcher::waitForOpened(qsizetype count, int timeoutMs) const {

@@ -67,8 +67,9 @@ class AddressCatcher {
     AddressCatcher(const AddressCatcher&) = delete;
     AddressCatcher& operator=(const AddressCatcher&) = delete;
 
-    // The addresses handed over so far, in order.
+    // The addresses handed over so far, in order, and the session each opener ran in.
     QList<QUrl> opened() const;
+    QList<qint64> sessions() const;
     // True once count addresses have been handed over, running the event loop meanwhile.
     bool waitForOpened(qsizetype count, int timeoutMs = 10000) const;
     // Makes the holding opener answer Open or Refuse; true once it has taken the answer.

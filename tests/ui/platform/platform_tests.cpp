@@ -25,6 +25,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
 #include <utility>
 
 using namespace veltrane;
@@ -285,6 +286,12 @@ TEST(WebLink, TheAnswerComesWhenTheOpenerEnds) {
         EXPECT_EQ(answers, QList<bool>{opened});
         EXPECT_EQ(catcher.opened(),
                   answer == AddressCatcher::Answer::Missing ? QList<QUrl>{} : QList<QUrl>{address});
+        // Like a detached program, the opener and its browser do not end with the game's
+        // terminal.
+        EXPECT_EQ(catcher.sessions().size(), catcher.opened().size());
+        for (const qint64 session : catcher.sessions()) {
+            EXPECT_NE(session, ::getsid(0));
+        }
     }
 
     AddressCatcher slow(AddressCatcher::Answer::Hold);
