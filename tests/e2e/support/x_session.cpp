@@ -33,7 +33,7 @@ std::optional<WindowId> firstWindow(const QByteArray& output) {
 
 } // namespace
 
-XSession::XSession(QSize screen) : server_(std::make_unique<QProcess>()) {
+XSession::XSession(QSize screen, WindowManager manager) : server_(std::make_unique<QProcess>()) {
     // The server writes the display number it chose to its standard output. It never resets,
     // so monitors a test defines with xrandr stay while no client is connected.
     server_->start(QStringLiteral("Xvfb"),
@@ -56,22 +56,63 @@ XSession::XSession(QSize screen) : server_(std::make_unique<QProcess>()) {
     display_ = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
     watchDisplay();
 
+    startWindowManager(manager);
+}
+
+const char* NameOf(WindowManager manager) {
+    switch (manager) {
+    case WindowManager::IceWM:
+        return "icewm";
+    case WindowManager::Metacity:
+        return "metacity";
+    case WindowManager::Openbox:
+        break;
+    }
+    return "openbox";
+}
+
+void XSession::startWindowManager(WindowManager manager) {
+    QStringList arguments;
+    QProcessEnvironment env = environment();
+    switch (manager) {
+    case WindowManager::Openbox:
+        arguments = {QStringLiteral("--sm-disable")};
+        break;
+    case WindowManager::IceWM:
+        // The manager alone, without the session that would start a panel and a background.
+        break;
+    case WindowManager::Metacity:
+        arguments = {QStringLiteral("--sm-disable"), QStringLiteral("--compositor=none")};
+        // Its settings from memory: the test session has no settings daemon to write to.
+        env.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("memory"));
+        break;
+    }
+    const QString program = QString::fromLatin1(NameOf(manager));
     windowManager_ = std::make_unique<QProcess>();
-    windowManager_->setProcessEnvironment(environment());
-    windowManager_->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    windowManager_->setProcessEnvironment(env);
+    // Its warnings about the bare test session (no settings daemon, no panel) are no news.
+    windowManager_->setStandardOutputFile(QProcess::nullDevice());
+    windowManager_->setStandardErrorFile(QProcess::nullDevice());
+    windowManager_->start(program, arguments);
     if (!windowManager_->waitForStarted(kStartTimeoutMs)) {
-        fail(QStringLiteral("openbox did not start"));
+        fail(program + QStringLiteral(" did not start"));
     }
-    // The window manager is ready once it announces itself on the root window.
-    if (!waitUntil(
-            [this] {
-                return run(QStringLiteral("xprop"),
-                           {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                    .contains("window id");
-            },
-            kStartTimeoutMs)) {
-        fail(QStringLiteral("openbox did not take the display"));
+    if (!waitUntil([this] { return windowManagerHasTheScreen(); }, kStartTimeoutMs)) {
+        fail(program + QStringLiteral(" did not take the display"));
     }
+}
+
+bool XSession::windowManagerHasTheScreen() {
+    xcb_connection_t* c = connection_.get();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_get_window_attributes_reply_t* attributes =
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, root), nullptr);
+    const bool redirected = attributes != nullptr && (attributes->all_event_masks &
+                                                      XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT) != 0;
+    std::free(attributes);
+    return redirected && run(QStringLiteral("xprop"),
+                             {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                             .contains("window id");
 }
 
 XSession::~XSession() {

@@ -2,13 +2,14 @@
 // End-to-end test support: a real X server for the real program.
 //
 // XSession starts Xvfb on a free display (it picks the display itself, -displayfd) with a
-// 1024 x 768 screen (or the size given), starts openbox on it, and starts programs with DISPLAY
-// set. It finds windows by title, reads a window's client geometry, sends real input through the X
-// server (xdotool) and takes screenshots of the whole screen. Every wait is bounded, and woken by
-// the server's own news (a window created, mapped, renamed or focused, the screen drawn on)
-// through a connection of the session's own, never by a set time. The destructor
-// ends every program it started, then the window manager, then the server, also when a test
-// fails half-way; a session that cannot start throws std::runtime_error.
+// 1024 x 768 screen (or the size given), starts a window manager on it (openbox, or the one
+// given) and waits until that manager has taken the screen over, and starts programs with
+// DISPLAY set. It finds windows by title, reads a window's client geometry, sends real input
+// through the X server (xdotool) and takes screenshots of the whole screen. Every wait is bounded,
+// and woken by the server's own news (a window created, mapped, renamed or focused, the screen
+// drawn on) through a connection of the session's own, never by a set time. The destructor ends
+// every program it started, then the window manager, then the server, also when a test fails
+// half-way; a session that cannot start throws std::runtime_error.
 //
 // Typical use in a GoogleTest test:
 //
@@ -45,9 +46,18 @@ namespace veltrane::e2e {
 
 using WindowId = unsigned long;
 
+// Window managers from Debian that players use and that behave differently towards small fixed
+// windows, dialogs and focus.
+enum class WindowManager { Openbox, IceWM, Metacity };
+
+// "openbox", "icewm", "metacity": for test names and messages.
+const char* NameOf(WindowManager manager);
+
 class XSession {
   public:
-    explicit XSession(QSize screen = QSize(1024, 768));
+    explicit XSession(QSize screen = QSize(1024, 768),
+                      WindowManager manager = WindowManager::Openbox);
+    explicit XSession(WindowManager manager) : XSession(QSize(1024, 768), manager) {}
     ~XSession();
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;
@@ -97,6 +107,10 @@ class XSession {
     };
 
     void watchDisplay();
+    void startWindowManager(WindowManager manager);
+    // A window manager has the screen once it redirects the root window's children to itself
+    // and names its check window on the root, as the desktop's window-manager convention asks.
+    bool windowManagerHasTheScreen();
     // Takes the news the server has sent so far; a new window is watched from then on.
     void takeEvents();
     // Asks the condition at once and again after each piece of news, until it holds (true) or
