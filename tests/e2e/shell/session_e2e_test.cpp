@@ -19,6 +19,7 @@
 #include <poll.h>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -47,7 +48,7 @@ class SessionManager {
     SessionManager() {
         IceSetIOErrorHandler([](IceConn) {}); // a client that goes away is no error here
         char error[256] = "";
-        if (!SmsInitialize("veltrane-test", "1", NewClient, this, AnyHost, sizeof error, error)) {
+        if (!SmsInitialize("veltrane-test", "1", NewClient, this, LocalHost, sizeof error, error)) {
             throw std::runtime_error(std::string("SmsInitialize: ") + error);
         }
         int count = 0;
@@ -56,7 +57,7 @@ class SessionManager {
         }
         listenerCount_ = count;
         for (int i = 0; i < count; ++i) {
-            IceSetHostBasedAuthProc(listeners_[i], AnyHost);
+            IceSetHostBasedAuthProc(listeners_[i], LocalHost);
             char* id = IceGetListenConnectionString(listeners_[i]);
             if (address_.empty() && std::string(id).rfind("local/", 0) == 0) {
                 address_ = id;
@@ -122,7 +123,11 @@ class SessionManager {
         Client client;
     };
 
-    static Bool AnyHost(char*) { return True; }
+    // Clients of this machine only: they come through the local socket, whose host name
+    // begins with "local/"; the TCP port the library also opens lets no one in.
+    static Bool LocalHost(char* host) {
+        return host != nullptr && std::string_view(host).rfind("local/", 0) == 0 ? True : False;
+    }
 
     // Runs on the loop thread, inside IceProcessMessages, as do all the callbacks below.
     static Status NewClient(SmsConn connection, SmPointer data, unsigned long* mask,
