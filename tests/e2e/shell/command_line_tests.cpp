@@ -148,6 +148,12 @@ TEST_F(CommandLine, QtsOwnOptionsAreLeftToQt) {
     const Outcome version = start(QStringList(qtOptions) << QStringLiteral("--version"));
     EXPECT_EQ(version.status, 0) << version.err.toStdString();
     EXPECT_EQ(version.out, QStringLiteral("veltrane " VELTRANE_VERSION "\n"));
+    // A window system named with -platform is the one tried, not the game's own choice
+    // (Wayland, with no DISPLAY here).
+    const Outcome platform = start({QStringLiteral("-platform"), QStringLiteral("xcb")});
+    EXPECT_EQ(platform.status, 1);
+    EXPECT_TRUE(platform.err.contains(QStringLiteral("-platform \"xcb\"")))
+        << platform.err.toStdString();
     // Qt's -display names the X display to open, as DISPLAY does.
     const Outcome display = start({QStringLiteral("-display"), QStringLiteral(":4093")});
     EXPECT_EQ(display.status, 1);
