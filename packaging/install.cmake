@@ -16,7 +16,9 @@
 # -DVELTRANE_INSTALL_BINDIR=bin.
 #
 # `cpack` in the build folder makes veltrane_<version>_<arch>.deb with its dependencies read
-# from the installed binary.
+# from the installed binary. The same commit gives the same package, byte for byte, in any
+# folder and at any time (scripts/reproducible checks it): no build path in the binaries, and the
+# file dates of the last commit.
 
 set(VELTRANE_INSTALL_BINDIR games CACHE STRING "Where the link that starts the game is installed")
 set(VELTRANE_INSTALL_DIR lib/games/veltrane CACHE STRING "Where the game and its files are installed")
@@ -104,4 +106,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/packages)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/cpack_project.cmake.in
+               ${CMAKE_BINARY_DIR}/packaging/cpack_project.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/packaging/cpack_project.cmake)
 include(CPack)

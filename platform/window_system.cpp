@@ -1,5 +1,7 @@
 #include "platform/window_system.h"
 
+#include "platform/qt_options.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QMessageLogContext>
@@ -8,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
+#include <optional>
+#include <string>
 #include <sys/stat.h>
 
 namespace veltrane::platform {
@@ -31,10 +35,13 @@ std::mutex heldMutex;
 std::vector<HeldMessage> held;
 QtMessageHandler qtHandler = nullptr;
 char* chosenPlatform = nullptr;
+std::optional<std::string> givenPlatform;
+std::optional<std::string> givenDisplay;
 
 // Why no window could be opened, in the user's terms: which display was tried.
 QString NoDisplayReason() {
-    const QString display = qEnvironmentVariable("DISPLAY");
+    const QString display = givenDisplay ? QString::fromLocal8Bit(givenDisplay->c_str())
+                                         : qEnvironmentVariable("DISPLAY");
     const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
     for (const HeldMessage& message : held) {
         if (message.text.contains(QStringLiteral("Could not find the Qt platform plugin"))) {
@@ -43,6 +50,10 @@ QString NoDisplayReason() {
         }
     }
     if (chosenPlatform == nullptr) {
+        if (givenPlatform) {
+            return QStringLiteral("cannot open the window system -platform \"%1\"")
+                .arg(QString::fromLocal8Bit(givenPlatform->c_str()));
+        }
         return QStringLiteral("cannot open the window system QT_QPA_PLATFORM=\"%1\"")
             .arg(qEnvironmentVariable("QT_QPA_PLATFORM"));
     }
@@ -94,8 +105,12 @@ bool DefaultWaylandSocketExists() {
 WindowSystemStart::WindowSystemStart(int argc, char** argv)
     : argc_(argc), argv_(argv, argv + argc) {
     chosenPlatform = nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        chosenPlatform = qEnvironmentVariableIsEmpty("DISPLAY") ? kWayland : kX;
+    givenPlatform = QtOptionValue(argc, argv, "platform");
+    givenDisplay = QtOptionValue(argc, argv, "display");
+    // A window system named on the command line is obeyed as the environment's is; an X
+    // display named there is as good as DISPLAY.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !givenPlatform) {
+        chosenPlatform = qEnvironmentVariableIsEmpty("DISPLAY") && !givenDisplay ? kWayland : kX;
         if (chosenPlatform == kWayland && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
             !DefaultWaylandSocketExists()) {
             NoDisplay();

@@ -3,8 +3,8 @@
 //
 // X is preferred whenever an X server is there (DISPLAY is set, Xwayland included): the sizing
 // and centring of every window needs window positions, which only X gives. With no DISPLAY the
-// game runs natively on Wayland, where the compositor places the windows. QT_QPA_PLATFORM, when
-// set, is obeyed as it is.
+// game runs natively on Wayland, where the compositor places the windows. QT_QPA_PLATFORM or
+// Qt's -platform option, when given, is obeyed as it is; Qt's -display option counts as DISPLAY.
 
 #include <vector>
 

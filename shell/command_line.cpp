@@ -1,12 +1,14 @@
 #include "shell/command_line.h"
 
 #include "platform/program_folder.h"
+#include "platform/qt_options.h"
 #include "veltrane_config.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
+#include <vector>
 
 namespace veltrane::shell {
 namespace {
@@ -36,6 +38,19 @@ QString FilesAndEnvironment() {
         .arg(platform::ProgramFolder());
 }
 
+// Qt's own options, which the game lets through to Qt.
+QString QtOptions() {
+    return QStringLiteral(
+        "\n"
+        "Qt's options, passed on to Qt (one dash or two):\n"
+        "  -platform NAME, -platformpluginpath PATH, -platformtheme NAME, -plugin NAME,\n"
+        "  -display DISPLAY, -name NAME, -visual ID, -session ID (given by a session\n"
+        "  manager that restarts the game), -style NAME, -stylesheet FILE,\n"
+        "  -qwindowgeometry GEOMETRY (-geometry), -qwindowtitle TITLE (-title),\n"
+        "  -qwindowicon FILE (-icon), -qmljsdebugger VALUE, -reverse, -widgetcount,\n"
+        "  -nograb, -dograb, -sync, -testability.\n");
+}
+
 void Print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
@@ -47,38 +62,68 @@ std::optional<int> AnswerCommandLine(int argc, char** argv) {
     if (argc <= 1) {
         return std::nullopt;
     }
-    // A core application needs no display; the game's own application comes after it.
+    // A core application needs no display; the game's own application comes after it. It gets
+    // a copy of the arguments, as Qt takes the options it reads out of the list it is given.
+    std::vector<char*> copy(argv, argv + argc);
+    copy.push_back(nullptr);
     int count = argc;
-    const QCoreApplication application(count, argv);
+    const QCoreApplication application(count, copy.data());
     QCoreApplication::setApplicationName(QStringLiteral("veltrane"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELTRANE_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Veltrane Solitaire, a patience card game for one player.\n"
-                       "The game itself takes no options."));
+                       "The game itself takes no options; Qt's own are passed on to Qt."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    const QString usage = parser.helpText() + FilesAndEnvironment();
+    const QString usage = parser.helpText() + QtOptions() + FilesAndEnvironment();
 
+    // Qt's options are left in place for the application object; every other word is the
+    // game's, and is named in an error exactly as it was typed.
     QString error;
-    if (!parser.parse(QCoreApplication::arguments())) {
-        error = parser.errorText();
-    } else if (!parser.positionalArguments().isEmpty()) {
-        error =
-            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+    bool wantsHelp = false;
+    bool wantsVersion = false;
+    bool optionsEnd = false;
+    for (int i = 1; i < argc && error.isEmpty(); ++i) {
+        const QString typed = QString::fromLocal8Bit(argv[i]);
+        if (!optionsEnd) {
+            const platform::QtOption qt = platform::QtOptionAt(argc, argv, i);
+            if (qt.missingValue) {
+                error = QStringLiteral("Missing value after '%1'.").arg(typed);
+                break;
+            }
+            if (qt.length > 0) {
+                i += qt.length - 1;
+                continue;
+            }
+        }
+        if (!optionsEnd && typed == QLatin1String("--")) {
+            optionsEnd = true;
+        } else if (!optionsEnd && typed.size() > 1 && typed.startsWith(QLatin1Char('-'))) {
+            const QString name = typed.mid(typed.startsWith(QLatin1String("--")) ? 2 : 1);
+            if (help.names().contains(name)) {
+                wantsHelp = true;
+            } else if (version.names().contains(name)) {
+                wantsVersion = true;
+            } else {
+                error = QStringLiteral("Unknown option '%1'.").arg(typed);
+            }
+        } else {
+            error = QStringLiteral("Unexpected argument '%1'.").arg(typed);
+        }
     }
     if (!error.isEmpty()) {
         Print(stderr, QStringLiteral("veltrane: %1\n\n%2").arg(error, usage));
         return kUsageExitStatus;
     }
-    if (parser.isSet(help)) {
+    if (wantsHelp) {
         Print(stdout, usage);
         return 0;
     }
-    if (parser.isSet(version)) {
+    if (wantsVersion) {
         Print(stdout, QStringLiteral("veltrane %1\n").arg(QStringLiteral(VELTRANE_VERSION)));
         return 0;
     }

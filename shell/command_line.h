@@ -1,7 +1,7 @@
 #pragma once
 // What the program answers on its command line before it opens any window: --help, --version
 // and a wrong option. The game itself takes no options; these are the manners of a command,
-// and they need no display.
+// and they need no display. Qt's own options (platform/qt_options.h) are let through.
 
 #include <optional>
 

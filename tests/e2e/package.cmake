@@ -7,6 +7,13 @@ add_test(NAME package_install_layout
                  -P ${CMAKE_CURRENT_SOURCE_DIR}/package/install_layout.cmake)
 set_tests_properties(package_install_layout PROPERTIES LABELS e2e)
 
+# The game alone configures without the test and benchmark libraries.
+add_test(NAME package_configure_for_play
+         COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR}
+                 -DWORK=${CMAKE_CURRENT_BINARY_DIR}/configure_for_play
+                 -P ${CMAKE_CURRENT_SOURCE_DIR}/package/configure_for_play.cmake)
+set_tests_properties(package_configure_for_play PROPERTIES LABELS e2e TIMEOUT 120)
+
 # The package is made by cpack from the finished build, once per test run, before the test
 # that installs it.
 add_test(NAME package_deb COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake

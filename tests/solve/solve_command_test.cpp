@@ -1,12 +1,15 @@
 // veltrane-solve on hand-made positions, built by console scripts, with known answers.
 
 #include "tools/replay/replay_script.h"
+#include "tools/solve/players.h"
 #include "tools/solve/solve_command.h"
+#include "tools/solve/stats.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -35,20 +38,25 @@ std::string readFile(const fs::path& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-// Runs an executable on a script file with extra arguments.
-Ran runExecutable(const char* exe, const std::string& script, const std::string& args = "") {
+// Runs a shell command line; `script` is the path of a file holding `scriptText`. A program
+// killed by a signal (an abort) gives status -1.
+Ran runShell(const std::string& line, const std::string& scriptText = "") {
     static int counter = 0;
     const fs::path dir = fs::temp_directory_path() / ("veltrane-solve-" + std::to_string(getpid()) +
                                                       "-" + std::to_string(++counter));
     fs::create_directories(dir);
-    std::ofstream(dir / "script") << script;
-    const std::string command = std::string("'") + exe + "' " + args + " '" +
-                                (dir / "script").string() + "' > '" + (dir / "out").string() +
-                                "' 2> '" + (dir / "err").string() + "'";
+    std::ofstream(dir / "script") << scriptText;
+    const std::string command = "script='" + (dir / "script").string() + "'; " + line + " > '" +
+                                (dir / "out").string() + "' 2> '" + (dir / "err").string() + "'";
     const int raw = std::system(command.c_str());
     Ran run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(dir / "out"), readFile(dir / "err")};
     fs::remove_all(dir);
     return run;
+}
+
+// Runs an executable on a script file with extra arguments.
+Ran runExecutable(const char* exe, const std::string& script, const std::string& args = "") {
+    return runShell(std::string("'") + exe + "' " + args + " \"$script\"", script);
 }
 
 // The wins the console counts after a script, read from its "show".
@@ -167,14 +175,16 @@ TEST(SolveCommand, BadInputIsReportedAsTheConsoleReportsIt) {
 }
 
 TEST(SolveCommand, BadCommandLinesAreStatusTwo) {
-    for (const std::vector<std::string>& args : {std::vector<std::string>{"--limit"},
-                                                 {"--limit", "0"},
-                                                 {"--limit", "x"},
-                                                 {"--stats", "-3"},
-                                                 {"--jobs", "0", "--stats", "2"},
-                                                 {"--frobnicate"},
-                                                 {"a", "b"},
-                                                 {"--stats", "2", "file"}}) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--limit"},
+          {"--limit", "0"},
+          {"--limit", "x"},
+          {"--stats", "-3"},
+          {"--jobs", "0", "--stats", "2"},
+          {"--frobnicate"},
+          {"a", "b"},
+          {"--stats", "2", "file"},
+          {"--stats", "2", "--first", "18446744073709551615"}}) {
         const Ran run = solve("", args);
         EXPECT_EQ(run.status, SolveBadInput) << args.front();
         EXPECT_NE(run.err.find("usage: veltrane-solve"), std::string::npos);
@@ -213,6 +223,52 @@ TEST(SolveCommand, StatsPrintARowForEachPlayer) {
     }
     EXPECT_NE(run.out.find("states searched per game: median "), std::string::npos);
     EXPECT_NE(run.out.find("games decided per second"), std::string::npos);
+}
+
+TEST(SolveCommand, RunsTooLargeForThisMachineAreRefusedBeforeTheFirstGame) {
+    // The results of 10^14 games, or 2^31 drawn orders at a choice, fit no machine's memory.
+    for (const char* args :
+         {"--stats 100000000000000", "--stats 2 --jobs 2 --samples 2147483647"}) {
+        const Ran run = runShell(std::string("'") + VELTRANE_SOLVE_EXE + "' " + args);
+        EXPECT_EQ(run.status, SolveBadInput) << args << run.err;
+        EXPECT_NE(run.err.find("of memory, more than this machine has"), std::string::npos)
+            << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST(SolveStats, AFailingJobStopsTheRunAndReachesTheCaller) {
+    for (const int jobs : {1, 3}) {
+        std::size_t tableBytes = 0;
+        try {
+            inParallel(40, jobs, tableBytes, [](long i, Solver&) {
+                if (i == 7) {
+                    throw std::runtime_error("deal 7 failed");
+                }
+            });
+            ADD_FAILURE() << "no failure reached the caller with " << jobs << " jobs";
+        } catch (const JobFailed& failure) {
+            EXPECT_EQ(failure.index(), 7);
+            EXPECT_STREQ(failure.what(), "deal 7 failed");
+        }
+    }
+}
+
+TEST(SolveExecutable, RunningOutOfMemoryInAJobIsStatusThree) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "a program built with AddressSanitizer cannot start under an address-space "
+                    "limit";
+#else
+    // The drawn orders of one choice take a gigabyte, which the machine has and the limit of
+    // half a gigabyte of address space refuses: the sampling player's job fails at its first
+    // choice, after the solver and the greedy player have played the deal.
+    const long samples = static_cast<long>((1L << 30) / SamplingPlayer::bytesPerSample());
+    const Ran run = runShell("ulimit -v 524288; exec '" + std::string(VELTRANE_SOLVE_EXE) +
+                             "' --stats 1 --jobs 2 --samples " + std::to_string(samples));
+    EXPECT_EQ(run.status, SolveRuntimeError) << run.err;
+    EXPECT_EQ(run.err, "veltrane-solve: the run stopped at the deal of seed 1: out of memory\n");
+    EXPECT_EQ(run.out, "");
+#endif
 }
 
 } // namespace

@@ -78,13 +78,22 @@ PlayedGame playGreedy(Layout layout) {
     }
 }
 
+namespace {
+
+struct Sample {
+    Layout drawn;
+    bool winnable = false;
+    Move first; // the first move of the solution found
+};
+
+} // namespace
+
+std::size_t SamplingPlayer::bytesPerSample() {
+    return sizeof(Sample);
+}
+
 std::size_t SamplingPlayer::choose(const Layout& layout, const std::vector<Move>& options,
                                    std::size_t unseen, Draws& draws, long& unknownSolves) {
-    struct Sample {
-        Layout drawn;
-        bool winnable = false;
-        Move first; // the first move of the solution found
-    };
     std::vector<Sample> samples(static_cast<std::size_t>(samples_));
     int winnable = 0;
     for (Sample& sample : samples) {

@@ -33,6 +33,9 @@ class SamplingPlayer {
     // `seed` makes the drawn orders, so a game plays the same every time.
     PlayedGame play(Layout layout, std::uint64_t seed);
 
+    // What one drawn order holds while a choice is weighed; a choice holds `samples` of them.
+    static std::size_t bytesPerSample();
+
   private:
     std::size_t choose(const Layout& layout, const std::vector<Move>& options, std::size_t unseen,
                        Draws& draws, long& unknownSolves);

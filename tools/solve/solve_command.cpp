@@ -9,9 +9,12 @@
 #include <charconv>
 #include <fstream>
 #include <iostream>
+#include <limits>
+#include <new>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
+#include <sys/sysinfo.h>
 #include <thread>
 
 namespace veltrane::solve {
@@ -86,6 +89,11 @@ std::string parse(const std::vector<std::string>& args, CommandLine& line) {
     if (line.stats && line.file) {
         return "--stats deals its own games and reads no script";
     }
+    if (line.stats && static_cast<std::uint64_t>(line.options.games - 1) >
+                          std::numeric_limits<std::uint64_t>::max() - line.options.first) {
+        return "--first and --stats go past the last seed, " +
+               std::to_string(std::numeric_limits<std::uint64_t>::max());
+    }
     line.options.limit = line.limit;
     if (!sampledGiven) {
         line.options.sampledGames = std::min(line.options.games, 1000L);
@@ -110,6 +118,9 @@ int solveScript(const std::string& script, long limit, std::ostream& out, std::o
     } catch (const std::logic_error& error) {
         err << "veltrane-solve: " << error.what() << '\n';
         return SolveFailed;
+    } catch (const std::bad_alloc&) {
+        err << "veltrane-solve: out of memory while searching\n";
+        return SolveRuntimeError;
     }
     if (outcome.verdict == Verdict::Blocked) {
         out << "blocked\n";
@@ -144,6 +155,57 @@ int solveScript(const std::string& script, long limit, std::ostream& out, std::o
     return SolveOk;
 }
 
+std::string gigabytes(double bytes) {
+    std::ostringstream text;
+    text.setf(std::ios::fixed);
+    text.precision(1);
+    text << bytes / 1e9 << " GB";
+    return text.str();
+}
+
+// The memory this machine can give a program at most: its memory and its swap.
+double machineBytes() {
+    struct sysinfo info {};
+    if (sysinfo(&info) != 0) {
+        return std::numeric_limits<double>::infinity();
+    }
+    return (static_cast<double>(info.totalram) + static_cast<double>(info.totalswap)) *
+           static_cast<double>(info.mem_unit);
+}
+
+int runStatsCommand(const StatsOptions& options, std::ostream& out, std::ostream& err) {
+    // A run that cannot fit is refused before the first game, not ended by the allocator hours
+    // later (or at once, with an abort).
+    const double need = leastStatsBytes(options);
+    const double have = machineBytes();
+    if (need > have) {
+        err << "veltrane-solve: --stats " << options.games << " with --samples " << options.samples
+            << " needs at least " << gigabytes(need) << " of memory, more than this machine has ("
+            << gigabytes(have) << ")\n";
+        return SolveBadInput;
+    }
+    StatsResult result;
+    try {
+        result = runStats(options);
+    } catch (const JobFailed& failure) {
+        err << "veltrane-solve: the run stopped";
+        if (failure.index() >= 0) {
+            err << " at the deal of seed "
+                << options.first + static_cast<std::uint64_t>(failure.index());
+        }
+        err << ": " << failure.what() << '\n';
+        return SolveRuntimeError;
+    } catch (const std::exception&) {
+        // Only the results of the games are allocated outside the jobs (bad_alloc, or
+        // length_error beyond what a vector can index).
+        err << "veltrane-solve: --stats " << options.games
+            << ": not enough memory to hold the results of that many games\n";
+        return SolveBadInput;
+    }
+    printStats(out, options, result);
+    return result.unconfirmed > 0 ? SolveFailed : (result.unknown > 0 ? SolveUnknown : SolveOk);
+}
+
 } // namespace
 
 int runSolveCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
@@ -154,9 +216,7 @@ int runSolveCommand(const std::vector<std::string>& args, std::istream& in, std:
         return SolveBadInput;
     }
     if (line.stats) {
-        const StatsResult result = runStats(line.options);
-        printStats(out, line.options, result);
-        return result.unconfirmed > 0 ? SolveFailed : (result.unknown > 0 ? SolveUnknown : SolveOk);
+        return runStatsCommand(line.options, out, err);
     }
     std::ostringstream script;
     if (line.file) {

@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <functional>
 #include <mutex>
+#include <new>
+#include <optional>
 #include <ostream>
 #include <sys/resource.h>
 #include <thread>
@@ -70,25 +72,62 @@ std::string row(const char* name, const PlayerCount& count) {
 double inParallel(long count, int jobs, std::size_t& tableBytes,
                   const std::function<void(long, Solver&)>& work) {
     std::atomic<long> next{0};
+    std::atomic<bool> stop{false};
     std::mutex mutex;
+    std::optional<JobFailed> failure; // the first, under the mutex
+    const auto fail = [&](long index, const std::string& reason) {
+        const std::lock_guard lock(mutex);
+        if (!failure) {
+            failure.emplace(index, reason);
+        }
+        stop = true;
+    };
     const auto start = std::chrono::steady_clock::now();
     const auto run = [&] {
-        Solver solver;
-        for (long i = next++; i < count; i = next++) {
-            work(i, solver);
+        long i = -1;
+        try {
+            Solver solver;
+            for (i = next++; i < count && !stop; i = next++) {
+                work(i, solver);
+            }
+            const std::lock_guard lock(mutex);
+            tableBytes = std::max(tableBytes, solver.peakTableBytes());
+        } catch (const std::bad_alloc&) {
+            fail(i, "out of memory");
+        } catch (const std::exception& error) {
+            fail(i, error.what());
+        } catch (...) {
+            fail(i, "an unknown error");
         }
-        const std::lock_guard lock(mutex);
-        tableBytes = std::max(tableBytes, solver.peakTableBytes());
     };
     std::vector<std::thread> threads;
-    for (int j = 1; j < jobs; ++j) {
-        threads.emplace_back(run);
+    for (int j = 1; j < jobs && !stop; ++j) {
+        try {
+            threads.emplace_back(run);
+        } catch (const std::exception& error) {
+            fail(-1, "cannot start job " + std::to_string(j + 1) + " of " + std::to_string(jobs) +
+                         ": " + error.what());
+        }
     }
-    run();
+    if (!stop) {
+        run();
+    }
     for (auto& thread : threads) {
         thread.join();
     }
+    if (failure) {
+        throw *failure;
+    }
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double leastStatsBytes(const StatsOptions& options) {
+    const double games = static_cast<double>(options.games);
+    const double perGame = sizeof(std::int8_t) + sizeof(long);
+    const double samplers = static_cast<double>(
+        std::min<long>(options.jobs, std::min(options.games, options.sampledGames)));
+    return games * perGame + samplers * static_cast<double>(options.samples) *
+                                 static_cast<double>(SamplingPlayer::bytesPerSample());
 }
 
 Interval wilson95(long won, long games) {

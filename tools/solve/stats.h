@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace veltrane::solve {
@@ -39,11 +41,29 @@ struct StatsResult {
     long peakResidentKb = 0;
 };
 
+// A job of a parallel run that failed (or could not start): the run stops, and the failure
+// reaches the thread that started the run as this error.
+class JobFailed : public std::runtime_error {
+  public:
+    JobFailed(long index, const std::string& reason) : std::runtime_error(reason), index_(index) {}
+    // The index whose work failed; -1 when a job could not be started.
+    long index() const { return index_; }
+
+  private:
+    long index_;
+};
+
 // Runs work(index, solver) for every index from 0 to count - 1 on `jobs` threads, each thread
 // with a solver of its own; returns the seconds taken, and raises tableBytes to the largest
-// transposition table any of the solvers needed.
+// transposition table any of the solvers needed. An error in any job ends the run: the other
+// jobs stop after the game they are playing, and JobFailed is raised here, in the caller.
 double inParallel(long count, int jobs, std::size_t& tableBytes,
                   const std::function<void(long, Solver&)>& work);
+
+// The bytes a run holds at the least, before any game is played: the result of every game and
+// the drawn orders each job weighs at a choice. A double, as the product of the options can
+// pass any integer.
+double leastStatsBytes(const StatsOptions& options);
 
 StatsResult runStats(const StatsOptions& options);
 void printStats(std::ostream& out, const StatsOptions& options, const StatsResult& result);

@@ -1,6 +1,7 @@
 // The real program as a command, with no display at all: --version and --help answer on
 // standard output, a wrong option or argument gets the usage on standard error and status 2,
-// and a start with no display to open ends in one line and status 1, never in Qt's abort.
+// Qt's own options pass, and a start with no display to open ends in one line and status 1,
+// never in Qt's abort.
 
 #include <QFileInfo>
 #include <QProcess>
@@ -75,7 +76,7 @@ TEST_F(CommandLine, HelpNamesTheOptionsTheFilesAndTheEnvironment) {
         for (const char* expected :
              {"--help", "--version", "rules.txt", "orvik.txt", "SOUND/34.WAV", "SOUND/APPLAUS.WAV",
               "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "QT_FONT_DPI=96",
-              "QT_SCALE_FACTOR=1"}) {
+              "QT_SCALE_FACTOR=1", "-session ID", "-platform NAME"}) {
             EXPECT_TRUE(run.out.contains(QString::fromLatin1(expected)))
                 << "the usage does not mention " << expected;
         }
@@ -91,12 +92,20 @@ TEST_F(CommandLine, AWrongOptionOrAnArgumentGetsTheUsageOnStandardErrorAndStatus
         QStringList arguments;
         const char* complaint;
     } cases[] = {
-        {{QStringLiteral("--bogus")}, "veltrane: Unknown option 'bogus'."},
-        {{QStringLiteral("-x")}, "veltrane: Unknown option 'x'."},
+        // Named as typed, never spelt out letter by letter.
+        {{QStringLiteral("--bogus")}, "veltrane: Unknown option '--bogus'."},
+        {{QStringLiteral("-x")}, "veltrane: Unknown option '-x'."},
+        {{QStringLiteral("-sessions"), QStringLiteral("7")},
+         "veltrane: Unknown option '-sessions'."},
         {{QStringLiteral("rules.txt")}, "veltrane: Unexpected argument 'rules.txt'."},
         // An option of the game's own comes with a wrong one: nothing is answered but the error.
         {{QStringLiteral("--version"), QStringLiteral("--deal")},
-         "veltrane: Unknown option 'deal'."},
+         "veltrane: Unknown option '--deal'."},
+        // Qt's options are Qt's: one that needs a value gets it, and after "--" there are none.
+        {{QStringLiteral("-style=Fusion"), QStringLiteral("-session")},
+         "veltrane: Missing value after '-session'."},
+        {{QStringLiteral("--"), QStringLiteral("-reverse")},
+         "veltrane: Unexpected argument '-reverse'."},
     };
     for (const auto& wrong : cases) {
         const Outcome run = start(wrong.arguments);
@@ -108,6 +117,48 @@ TEST_F(CommandLine, AWrongOptionOrAnArgumentGetsTheUsageOnStandardErrorAndStatus
             << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(QStringLiteral("\nUsage: "))) << run.err.toStdString();
     }
+}
+
+TEST_F(CommandLine, QtsOwnOptionsAreLeftToQt) {
+    // What a session manager saves as the restart command, and the other options every Qt
+    // program takes, each with its value where Qt reads one: the game goes on to open its
+    // display (there is none here), whatever the value looks like.
+    const QStringList qtOptions = {QStringLiteral("-session"),
+                                   QStringLiteral("10d4a1e7c2000171750133300000012340000_17"),
+                                   QStringLiteral("-style"),
+                                   QStringLiteral("-reverse"),
+                                   QStringLiteral("--stylesheet=x.qss"),
+                                   QStringLiteral("-reverse"),
+                                   QStringLiteral("-qwindowgeometry"),
+                                   QStringLiteral("640x480+0+0"),
+                                   QStringLiteral("-title"),
+                                   QStringLiteral("rules.txt"),
+                                   QStringLiteral("-name"),
+                                   QStringLiteral("veltrane"),
+                                   QStringLiteral("-widgetcount"),
+                                   QStringLiteral("-nograb"),
+                                   QStringLiteral("-platformtheme"),
+                                   QStringLiteral("none")};
+    const Outcome started = start(qtOptions);
+    ASSERT_EQ(started.exitStatus, QProcess::NormalExit);
+    EXPECT_EQ(started.status, 1) << started.err.toStdString();
+    EXPECT_TRUE(started.err.contains(QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY")))
+        << started.err.toStdString();
+    // They still let the command answer without a display.
+    const Outcome version = start(QStringList(qtOptions) << QStringLiteral("--version"));
+    EXPECT_EQ(version.status, 0) << version.err.toStdString();
+    EXPECT_EQ(version.out, QStringLiteral("veltrane " VELTRANE_VERSION "\n"));
+    // A window system named with -platform is the one tried, not the game's own choice
+    // (Wayland, with no DISPLAY here).
+    const Outcome platform = start({QStringLiteral("-platform"), QStringLiteral("xcb")});
+    EXPECT_EQ(platform.status, 1);
+    EXPECT_TRUE(platform.err.contains(QStringLiteral("-platform \"xcb\"")))
+        << platform.err.toStdString();
+    // Qt's -display names the X display to open, as DISPLAY does.
+    const Outcome display = start({QStringLiteral("-display"), QStringLiteral(":4093")});
+    EXPECT_EQ(display.status, 1);
+    EXPECT_TRUE(display.err.contains(QStringLiteral("cannot open the X display \":4093\"")))
+        << display.err.toStdString();
 }
 
 TEST_F(CommandLine, WithNoDisplayToOpenTheGameSaysSoInOneLineAndEndsWithStatusOne) {

@@ -40,6 +40,25 @@ TEST(Start, TheSplashComesFirstAndItsStripOpensTheBoard) {
     EXPECT_EQ(game.state(), QProcess::Running);
 }
 
+TEST(Start, WithQtsOwnOptionsTheGameStartsAsUsual) {
+    // The restart command a session manager saves, with a style and the right-to-left layout
+    // of Qt's options beside it: the splash, then the board, as with no option at all.
+    XSession x;
+    QProcess& game = x.launch(
+        QStringLiteral(VELTRANE_EXECUTABLE),
+        {QStringLiteral("-session"), QStringLiteral("10ab34cd0000171750133300000012340000_3"),
+         QStringLiteral("-style"), QStringLiteral("Fusion"), QStringLiteral("-reverse")});
+    const auto splash = x.waitForWindowOf(game);
+    ASSERT_TRUE(splash) << game.readAllStandardError().toStdString();
+    EXPECT_EQ(x.windowTitle(*splash), QStringLiteral("Welcome"));
+    EXPECT_EQ(x.clientGeometry(*splash).size(),
+              QSize(expected::kSplash.clientWidth, expected::kSplash.clientHeight));
+    const auto board = ShowBoard(x, game);
+    ASSERT_TRUE(board);
+    EXPECT_EQ(x.clientGeometry(*board).width(), expected::kBoard.clientWidth);
+    EXPECT_EQ(game.state(), QProcess::Running);
+}
+
 TEST(Start, OnTwoMonitorsEveryWindowIsCentredOnThePrimaryOne) {
     // Two 1280 x 1024 monitors side by side; the primary one (*) is on the right.
     XSession x(QSize(2560, 1024));
