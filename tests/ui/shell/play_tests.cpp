@@ -34,7 +34,7 @@ class PlayedBoard : public ::testing::Test {
         game_.setWinHandler([this] {
             board_.Refresh();
             answerWinDialog();
-            shell::ShowWinDialog();
+            shell::ShowWinDialog(&board_);
         });
         board_.Form_Load();
         board_.show();

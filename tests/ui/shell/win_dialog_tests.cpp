@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QWindow>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -48,10 +49,12 @@ TEST(WinDialog, LoadsWithItsSizeItsPlaceAndOneButton) {
     delete dialog;
 }
 
-// Opens the dialog as the win does, over a board placed away from the centre, and closes it
-// the given way from inside its modal loop.
+// Opens the dialog as the win does, over a board placed away from the centre (the dialog belongs
+// to it, yet centres itself on the screen), and closes it the given way from inside its modal
+// loop.
 struct Opening {
     bool modal = false;
+    bool ownedByTheBoard = false;
     bool okHasFocus = false;
     QPoint position;
     QPoint expectedPosition;
@@ -72,6 +75,7 @@ Opening openAndClose(const std::function<void(frm_win*)>& close) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
         seen.dialog = dialog;
         seen.modal = dialog->windowModality() == Qt::ApplicationModal;
+        seen.ownedByTheBoard = dialog->windowHandle()->transientParent() == board.windowHandle();
         seen.okHasFocus = dialog->focusWidget() == dialog->btn_OK;
         seen.position = dialog->pos();
         seen.expectedPosition = centredPosition(dialog);
@@ -80,7 +84,7 @@ Opening openAndClose(const std::function<void(frm_win*)>& close) {
         close(dialog);
     });
     const auto guard = shell_tests::EndLoopAfter(10000, 99);
-    shell::ShowWinDialog();
+    shell::ShowWinDialog(&board);
     return seen;
 }
 
@@ -96,6 +100,7 @@ TEST(WinDialog, OpensModalCentredOnTheScreenWithApplauseAndClosesEachWay) {
         SCOPED_TRACE(name);
         const Opening seen = openAndClose(close);
         EXPECT_TRUE(seen.modal);
+        EXPECT_TRUE(seen.ownedByTheBoard);
         EXPECT_TRUE(seen.okHasFocus);
         EXPECT_EQ(seen.position, seen.expectedPosition);
         EXPECT_EQ(seen.soundsAtOpening,
