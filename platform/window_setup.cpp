@@ -97,6 +97,15 @@ void PrepareWindow(QWidget* window, const WindowSpec& shape, Background backgrou
     CentreWindow(window, shape);
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         writeFixedSizeMotifHints(window, shape.frame);
+    } else if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        // A Wayland compositor may maximise any window (weston's keys do, and so does the
+        // maximise button that Qt 6's own title bar draws on fixed-size windows too), and the
+        // window must then be drawn at the size it configured, or the compositor ends the
+        // program with a protocol error. Qt holds a window to its maximum size, and weston does
+        // not heed a request to leave the state that it has not yet seen drawn; so the window
+        // may grow, its client area keeping its place and size in the top left corner, and
+        // never shrinks below its own size.
+        window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
 }
 
