@@ -375,9 +375,19 @@ TEST(Wayland, OnWestonsDesktopTheBoardSurvivesMaximisingAndHelpBelongsToIt) {
                                         .arg(helpToplevel, boardToplevel)
                                         .toUtf8()));
 
-    // Its buttons take real clicks: About reads its page, OK closes it.
-    const auto help = FindSurface(x, game, screen, SurfaceTitled(game.log(), "Veltrane - Help"));
+    // Minimised from its own title bar, Help comes back with a click on the board it blocks,
+    // above it; its buttons take real clicks: About reads its page, OK closes it.
+    auto help = FindSurface(x, game, screen, SurfaceTitled(game.log(), "Veltrane - Help"));
     ASSERT_TRUE(help) << "the pointer never entered Help";
+    const QPoint minimise = *help + QPoint(441 + 6 - 63, 15);
+    x.click(minimise.x(), minimise.y());
+    ASSERT_TRUE(game.waitFor([&](const QByteArray& log) {
+        return log.contains(
+            QStringLiteral("xdg_toplevel@%1.set_minimized()").arg(helpToplevel).toUtf8());
+    }));
+    x.click(onBoard.x(), onBoard.y());
+    help = FindSurface(x, game, screen, SurfaceTitled(game.log(), "Veltrane - Help"));
+    ASSERT_TRUE(help) << "Help stayed out of reach";
     const QPoint about = *help + kClientInSurface + QPoint(363, 254);
     x.click(about.x(), about.y());
     const QPoint ok = *help + kClientInSurface + QPoint(363, 281);
