@@ -8,6 +8,7 @@
 #include "shell/frm_win.h"
 #include "shell_test_support.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -72,7 +73,10 @@ Opening openAndClose(const std::function<void(frm_win*)>& close) {
     test_support::WhenModalAppears([&](QWidget* modal) {
         auto* dialog = qobject_cast<frm_win*>(modal);
         ASSERT_NE(dialog, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        // Its own activation: Qt counts a window transient for the active board as active
+        // before the window system has activated it.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [dialog] { return QGuiApplication::focusWindow() == dialog->windowHandle(); }));
         seen.dialog = dialog;
         seen.modal = dialog->windowModality() == Qt::ApplicationModal;
         seen.ownedByTheBoard = dialog->windowHandle()->transientParent() == board.windowHandle();
