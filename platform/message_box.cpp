@@ -29,6 +29,7 @@ void MsgBox(const QString& text) {
     box.setEscapeButton(ok);
     box.setWindowModality(Qt::ApplicationModal);
     SetOwner(&box, BlockedWindow());
+    OfferNoResize(&box);
     box.exec();
 }
 

@@ -39,7 +39,7 @@ constexpr std::uint32_t kDecorationMinimise = 1U << 5;
 // for the board, nothing that changes the size. Qt writes its own when the native window is
 // made and when its flags change, so this runs after the window exists and before it is
 // mapped, and the window's flags are not changed afterwards.
-void writeFixedSizeMotifHints(QWidget* window, FrameKind frame) {
+void writeFixedSizeMotifHints(QWidget* window, bool minimisable) {
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (x11 == nullptr || x11->connection() == nullptr) {
         return;
@@ -54,7 +54,7 @@ void writeFixedSizeMotifHints(QWidget* window, FrameKind frame) {
     }
     std::uint32_t functions = kFunctionMove | kFunctionClose;
     std::uint32_t decorations = kDecorationBorder | kDecorationTitle | kDecorationMenu;
-    if (frame == FrameKind::FixedSingle) {
+    if (minimisable) {
         functions |= kFunctionMinimise;
         decorations |= kDecorationMinimise;
     }
@@ -96,7 +96,7 @@ void PrepareWindow(QWidget* window, const WindowSpec& shape, Background backgrou
     SizeWindow(window, shape);
     CentreWindow(window, shape);
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        writeFixedSizeMotifHints(window, shape.frame);
+        writeFixedSizeMotifHints(window, shape.frame == FrameKind::FixedSingle);
     } else if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         // A Wayland compositor may maximise any window (weston's keys do, and so does the
         // maximise button that Qt 6's own title bar draws on fixed-size windows too), and the
@@ -106,6 +106,12 @@ void PrepareWindow(QWidget* window, const WindowSpec& shape, Background backgrou
         // may grow, its client area keeping its place and size in the top left corner, and
         // never shrinks below its own size.
         window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+}
+
+void OfferNoResize(QWidget* window) {
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        writeFixedSizeMotifHints(window, false);
     }
 }
 

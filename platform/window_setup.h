@@ -18,6 +18,10 @@ enum class Background { Plain, White };
 // as its fixed size says. Call it while the window loads, before it is first shown.
 void PrepareWindow(QWidget* window, const WindowSpec& shape, Background background);
 
+// For a window sized by its own content (the message box): on X its frame hints offer moving
+// and closing only, as its fixed size says. Call it once its size is fixed, before it is shown.
+void OfferNoResize(QWidget* window);
+
 // Makes the modal window belong to the window it blocks (WM_TRANSIENT_FOR on X, the toplevel's
 // parent on Wayland), so that window managers and compositors stack, move, minimise and
 // restore the two together, and never leave the blocked window on its own with the modal one
