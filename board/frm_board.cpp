@@ -240,7 +240,7 @@ void frm_board::mnu_exit_Click() {
 void frm_board::mnu_rules_Click() {
     veltrane::platform::Guarded([this] {
         game_.state().HelpTopic = 0;
-        frm_help::ShowModal(game_.state());
+        frm_help::ShowModal(game_.state(), this);
     });
 }
 
@@ -248,6 +248,6 @@ void frm_board::mnu_rules_Click() {
 void frm_board::mnu_about_Click() {
     veltrane::platform::Guarded([this] {
         game_.state().HelpTopic = 1;
-        frm_help::ShowModal(game_.state());
+        frm_help::ShowModal(game_.state(), this);
     });
 }

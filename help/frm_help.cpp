@@ -3,7 +3,6 @@
 #include "platform/accessibility.h"
 #include "platform/error_guard.h"
 #include "platform/message_box.h"
-#include "platform/modal_window.h"
 #include "platform/pictures.h"
 #include "platform/program_folder.h"
 #include "platform/web_link.h"
@@ -149,10 +148,10 @@ frm_help::frm_help(const veltrane::GameState& state) : state_(state) {
     Form_Load();
 }
 
-void frm_help::ShowModal(const veltrane::GameState& state) {
+void frm_help::ShowModal(const veltrane::GameState& state, QWidget* blocked) {
     auto* window = new frm_help(state);
     window->setWindowModality(Qt::ApplicationModal);
-    platform::KeepModalWindowInReach(window);
+    platform::SetOwner(window, blocked);
     // exec() deletes the window after it closes, as it is marked delete-on-close.
     window->exec();
 }

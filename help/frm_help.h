@@ -21,9 +21,9 @@ class frm_help : public QDialog {
     // Builds the window's controls and loads it (Form_Load); it is not shown yet.
     explicit frm_help(const veltrane::GameState& state);
 
-    // Creates, loads and shows the window application-modal with no owner, and returns once it
-    // has closed and been deleted.
-    static void ShowModal(const veltrane::GameState& state);
+    // Creates, loads and shows the window application-modal over the window it blocks (the
+    // board), and returns once it has closed and been deleted.
+    static void ShowModal(const veltrane::GameState& state, QWidget* blocked);
 
     void Form_Load();
     void Form_Activate();

@@ -1,6 +1,7 @@
 #include "platform/message_box.h"
 
 #include "platform/error_guard.h"
+#include "platform/window_setup.h"
 
 #include <QIcon>
 #include <QMessageBox>
@@ -27,6 +28,8 @@ void MsgBox(const QString& text) {
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.setWindowModality(Qt::ApplicationModal);
+    SetOwner(&box, BlockedWindow());
+    OfferNoResize(&box);
     box.exec();
 }
 

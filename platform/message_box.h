@@ -1,6 +1,7 @@
 #pragma once
 // The program's own message box: the text, one OK button, no icon anywhere, titled "Veltrane".
-// It is application-modal and returns when the player presses OK.
+// It is application-modal, belongs to the window it blocks (Help, the board, the splash), and
+// returns when the player presses OK.
 
 #include <QString>
 

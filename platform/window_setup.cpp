@@ -1,13 +1,78 @@
 #include "platform/window_setup.h"
 
 #include "platform/message_box.h"
+#include "platform/modal_window.h"
 #include "platform/pictures.h"
 
+#include <QApplication>
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QPalette>
 #include <QWidget>
+#include <QWindow>
+#include <QtGui/qguiapplication_platform.h>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <xcb/xcb.h>
 
 namespace veltrane::platform {
+namespace {
+
+// The Motif window-manager hints' bits that X window managers read from _MOTIF_WM_HINTS
+// (flags, functions, decorations, input mode, status). Resizing (function 1 << 1, resize handle
+// 1 << 2) and maximising (function 1 << 4, decoration 1 << 6) are left out on purpose.
+constexpr std::uint32_t kHintsFunctions = 1U << 0;
+constexpr std::uint32_t kHintsDecorations = 1U << 1;
+constexpr std::uint32_t kFunctionMove = 1U << 2;
+constexpr std::uint32_t kFunctionMinimise = 1U << 3;
+constexpr std::uint32_t kFunctionClose = 1U << 5;
+constexpr std::uint32_t kDecorationBorder = 1U << 1;
+constexpr std::uint32_t kDecorationTitle = 1U << 3;
+constexpr std::uint32_t kDecorationMenu = 1U << 4;
+constexpr std::uint32_t kDecorationMinimise = 1U << 5;
+
+// Qt's X platform writes Motif hints that allow resizing to every window with a title bar,
+// fixed size or not, so window managers that heed them (icewm, fluxbox; openbox for full
+// screen) offer to resize or maximise a window whose size hints say it cannot change. The
+// hints are written again here from the window's frame kind: moving and closing, minimising
+// for the board, nothing that changes the size. Qt writes its own when the native window is
+// made and when its flags change, so this runs after the window exists and before it is
+// mapped, and the window's flags are not changed afterwards.
+void writeFixedSizeMotifHints(QWidget* window, bool minimisable) {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr) {
+        return;
+    }
+    xcb_connection_t* c = x11->connection();
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    constexpr char kName[] = "_MOTIF_WM_HINTS";
+    xcb_intern_atom_reply_t* atom =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof(kName) - 1, kName), nullptr);
+    if (atom == nullptr) {
+        return;
+    }
+    std::uint32_t functions = kFunctionMove | kFunctionClose;
+    std::uint32_t decorations = kDecorationBorder | kDecorationTitle | kDecorationMenu;
+    if (minimisable) {
+        functions |= kFunctionMinimise;
+        decorations |= kDecorationMinimise;
+    }
+    const std::array<std::uint32_t, 5> values{kHintsFunctions | kHintsDecorations, functions,
+                                              decorations, 0, 0};
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, atom->atom, atom->atom, 32, values.size(),
+                        values.data());
+    xcb_flush(c);
+    std::free(atom);
+}
+
+bool isOrdinaryWindow(const QWidget* widget) {
+    const Qt::WindowType type = widget->windowType();
+    return widget->isWindow() && widget->isVisible() &&
+           (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool);
+}
+
+} // namespace
 
 void PrepareWindow(QWidget* window, const WindowSpec& shape, Background background) {
     if (shape.frame == FrameKind::ToolWindow) {
@@ -30,6 +95,53 @@ void PrepareWindow(QWidget* window, const WindowSpec& shape, Background backgrou
     }
     SizeWindow(window, shape);
     CentreWindow(window, shape);
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        writeFixedSizeMotifHints(window, shape.frame == FrameKind::FixedSingle);
+    } else if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        // A Wayland compositor may maximise any window (weston's keys do, and so does the
+        // maximise button that Qt 6's own title bar draws on fixed-size windows too), and the
+        // window must then be drawn at the size it configured, or the compositor ends the
+        // program with a protocol error. Qt holds a window to its maximum size, and weston does
+        // not heed a request to leave the state that it has not yet seen drawn; so the window
+        // may grow, its client area keeping its place and size in the top left corner, and
+        // never shrinks below its own size.
+        window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+}
+
+void OfferNoResize(QWidget* window) {
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        writeFixedSizeMotifHints(window, false);
+    }
+}
+
+void SetOwner(QWidget* window, QWidget* owner) {
+    if (owner == nullptr) {
+        return;
+    }
+    // Both need their window-system windows to be tied; neither is shown by this.
+    window->winId();
+    owner->window()->winId();
+    window->windowHandle()->setTransientParent(owner->window()->windowHandle());
+    KeepModalWindowInReach(window);
+}
+
+QWidget* BlockedWindow() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal->isVisible()) {
+        return modal;
+    }
+    QWidget* active = QApplication::activeWindow();
+    if (active != nullptr && isOrdinaryWindow(active)) {
+        return active;
+    }
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (isOrdinaryWindow(window)) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace veltrane::platform

@@ -10,7 +10,6 @@
 #include "platform/sound.h"
 #include "platform/startup_trace.h"
 #include "platform/window_setup.h"
-#include "platform/window_showing.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -90,7 +89,7 @@ void frm_splash::Image1_Click() {
     handedOver_ = true;
     // The board is shown before the splash goes, so the program never stands without a window.
     if (board_ != nullptr) {
-        veltrane::platform::ShowWindow(board_);
+        board_->show();
     }
     close();
 }

@@ -2,7 +2,6 @@
 
 #include "platform/accessibility.h"
 #include "platform/error_guard.h"
-#include "platform/modal_window.h"
 #include "platform/pictures.h"
 #include "platform/program_folder.h"
 #include "platform/sound.h"
@@ -64,10 +63,10 @@ QString ApplauseSound() {
     return platform::ProgramFolder() + QStringLiteral("/SOUND/APPLAUS.WAV");
 }
 
-void ShowWinDialog() {
+void ShowWinDialog(QWidget* blocked) {
     auto* dialog = new frm_win;
     dialog->Form_Load();
-    platform::KeepModalWindowInReach(dialog);
+    platform::SetOwner(dialog, blocked);
     // exec() deletes the dialog on its way out, as it closes on delete.
     dialog->exec();
 }

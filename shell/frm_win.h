@@ -31,8 +31,8 @@ namespace veltrane::shell {
 // The path of the applause: the program folder with the fixed tail appended as it stands.
 QString ApplauseSound();
 
-// Loads a new win dialog and shows it application-modal with no owner; returns when the player
-// has closed it. Each win gets a dialog of its own.
-void ShowWinDialog();
+// Loads a new win dialog and shows it application-modal over the window it blocks (the board);
+// returns when the player has closed it. Each win gets a dialog of its own.
+void ShowWinDialog(QWidget* blocked);
 
 } // namespace veltrane::shell

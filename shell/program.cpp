@@ -6,7 +6,6 @@
 #include "platform/error_guard.h"
 #include "platform/quick_start.h"
 #include "platform/startup_trace.h"
-#include "platform/window_showing.h"
 #include "shell/frm_splash.h"
 #include "shell/frm_win.h"
 
@@ -30,7 +29,7 @@ int RunProgram(RandomSource& random) {
         if (board != nullptr) {
             board->Refresh();
         }
-        ShowWinDialog();
+        ShowWinDialog(board);
     });
 
     QPointer<frm_splash> splash = new frm_splash(game);
@@ -43,7 +42,7 @@ int RunProgram(RandomSource& random) {
         return 0;
     }
     board = splash->board();
-    platform::ShowWindow(splash);
+    splash->show();
     platform::StartupMark("splash shown");
     const int status = QApplication::exec();
     // The windows go before the game they draw.

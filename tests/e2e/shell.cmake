@@ -26,22 +26,6 @@ add_dependencies(wayland_e2e_tests veltrane)
 add_test(NAME wayland_e2e_tests COMMAND wayland_e2e_tests)
 set_tests_properties(wayland_e2e_tests PROPERTIES LABELS e2e TIMEOUT 180)
 
-# A window manager that loses the first request to map each window: the splash still appears.
-find_path(VELTRANE_XCB_INCLUDE xcb/xcb.h)
-find_library(VELTRANE_XCB_LIBRARY xcb)
-if(VELTRANE_XCB_INCLUDE AND VELTRANE_XCB_LIBRARY)
-  add_executable(lost_map_e2e_tests ${CMAKE_CURRENT_LIST_DIR}/shell/lost_map_e2e_test.cpp)
-  target_include_directories(lost_map_e2e_tests PRIVATE ${VELTRANE_XCB_INCLUDE})
-  target_link_libraries(lost_map_e2e_tests PRIVATE Qt6::Core GTest::gtest_main
-                        ${VELTRANE_XCB_LIBRARY})
-  target_compile_definitions(lost_map_e2e_tests PRIVATE
-                             VELTRANE_EXECUTABLE="$<TARGET_FILE:veltrane>")
-  add_dependencies(lost_map_e2e_tests veltrane)
-  add_test(NAME lost_map_e2e_tests COMMAND lost_map_e2e_tests)
-  set_tests_properties(lost_map_e2e_tests PROPERTIES LABELS e2e TIMEOUT 120
-    ENVIRONMENT "PULSE_SERVER=unix:${CMAKE_CURRENT_BINARY_DIR}/no-sound-server")
-endif()
-
 # A session manager of the test's own, on the X session management library, saves the game's
 # restart command and runs it again.
 find_package(PkgConfig REQUIRED)
@@ -53,4 +37,16 @@ target_compile_definitions(session_e2e_tests PRIVATE VELTRANE_EXECUTABLE="$<TARG
 add_dependencies(session_e2e_tests veltrane)
 add_test(NAME session_e2e_tests COMMAND session_e2e_tests)
 set_tests_properties(session_e2e_tests PROPERTIES LABELS e2e TIMEOUT 120
+  ENVIRONMENT "PULSE_SERVER=unix:${CMAKE_CURRENT_BINARY_DIR}/no-sound-server")
+
+# The game's windows under openbox, icewm and metacity: modal windows belong to the board and
+# stay in reach, every window is fixed in size, and a forced resize leaves the game winnable.
+add_executable(window_manager_e2e_tests
+  ${CMAKE_CURRENT_LIST_DIR}/shell/window_manager_e2e_tests.cpp)
+target_link_libraries(window_manager_e2e_tests PRIVATE veltrane_e2e_support GTest::gtest_main)
+target_compile_definitions(window_manager_e2e_tests PRIVATE
+                           VELTRANE_FIXED_DEAL_GAME="$<TARGET_FILE:a11y_fixed_deal_game>")
+add_dependencies(window_manager_e2e_tests a11y_fixed_deal_game)
+add_test(NAME window_manager_e2e_tests COMMAND window_manager_e2e_tests)
+set_tests_properties(window_manager_e2e_tests PROPERTIES LABELS e2e TIMEOUT 300
   ENVIRONMENT "PULSE_SERVER=unix:${CMAKE_CURRENT_BINARY_DIR}/no-sound-server")

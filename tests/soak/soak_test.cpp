@@ -94,7 +94,7 @@ class Soak {
             ++wins_;
             board_.Refresh();
             answerNextModal();
-            shell::ShowWinDialog();
+            shell::ShowWinDialog(&board_);
         });
         board_.Form_Load();
         board_.show();

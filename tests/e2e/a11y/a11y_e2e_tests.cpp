@@ -7,6 +7,7 @@
 #include "game/random_source.h"
 #include "qt_test_support.h"
 #include "screen_reader.h"
+#include "winning_deal.h"
 #include "x_session.h"
 
 #include <algorithm>
@@ -21,6 +22,7 @@ using veltrane::e2e::Node;
 using veltrane::e2e::ScreenReader;
 using veltrane::e2e::Told;
 using veltrane::e2e::XSession;
+using veltrane::test_support::WinningClicks;
 
 namespace {
 
@@ -222,29 +224,6 @@ TEST_F(Played, TheBoardIsReadAndPlayedThroughTheAccessibilityStack) {
     ASSERT_TRUE(ok);
     ASSERT_TRUE(reader_.press(*ok));
     EXPECT_TRUE(x_.waitForWindowGone(QStringLiteral("^Veltrane - Help$")));
-}
-
-// The clicks that win the unshuffled deal: the twos first, the diamonds and clubs from the
-// stock as they come, the spades from their slots, and the hearts from the stock last.
-std::vector<std::pair<std::string, int>> WinningClicks() {
-    std::vector<std::pair<std::string, int>> clicks = {{"slot", 14}, {"foundation", 1}};
-    for (int slot = 15; slot <= 20; ++slot) {
-        clicks.insert(clicks.end(), {{"slot", slot}, {"foundation", 2}});
-    }
-    auto fromStock = [&clicks](int times, int foundation) {
-        for (int i = 0; i < times; ++i) {
-            clicks.insert(clicks.end(), {{"stock", 0}, {"waste", 0}, {"foundation", foundation}});
-        }
-    };
-    fromStock(6, 2);  // eight to king of diamonds
-    fromStock(1, 1);  // three of spades
-    fromStock(12, 4); // two to king of clubs
-    fromStock(1, 1);  // four of spades
-    for (int slot = 5; slot <= 13; ++slot) {
-        clicks.insert(clicks.end(), {{"slot", slot}, {"foundation", 1}});
-    }
-    fromStock(12, 3); // two to king of hearts
-    return clicks;
 }
 
 TEST(WinningClicks, WinTheUnshuffledDealByTheRules) {

@@ -26,23 +26,30 @@ namespace {
 
 constexpr int kTimeoutMs = 20000;
 
-// A headless weston on a socket of its own, in a runtime folder of its own; stopped with it.
+// A weston on a socket of its own, in a runtime folder of its own; stopped with it. Headless,
+// or in a window of an X session, where real input from the X server reaches its clients.
 class Weston {
   public:
-    Weston() {
+    explicit Weston(const veltrane::e2e::XSession* inside = nullptr) {
         if (!runtime_.isValid()) {
             throw std::runtime_error("no runtime folder for weston");
         }
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        QStringList backend{QStringLiteral("--backend=headless-backend.so")};
+        if (inside != nullptr) {
+            env.insert(QStringLiteral("DISPLAY"), inside->display());
+            backend = {QStringLiteral("--backend=x11-backend.so"), QStringLiteral("--width=1024"),
+                       QStringLiteral("--height=700")};
+        }
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
         server_.setProcessEnvironment(env);
         server_.setProcessChannelMode(QProcess::MergedChannels);
         server_.setStandardOutputFile(runtime_.filePath(QStringLiteral("weston.log")));
         server_.start(QStringLiteral("weston"),
-                      {QStringLiteral("--backend=headless-backend.so"),
-                       QStringLiteral("--socket=") + socket(), QStringLiteral("--idle-time=0")});
+                      backend + QStringList{QStringLiteral("--socket=") + socket(),
+                                            QStringLiteral("--idle-time=0")});
         if (!server_.waitForStarted(kTimeoutMs)) {
             throw std::runtime_error("weston did not start");
         }
@@ -207,6 +214,189 @@ TEST(Wayland, WithBothTheGameOpensXUnlessQtIsToldOtherwise) {
         ASSERT_TRUE(game.process().waitForStarted(kTimeoutMs));
         EXPECT_TRUE(game.waitFor(SplashShown)) << "QT_QPA_PLATFORM=wayland was not obeyed";
     }
+}
+
+// The wl_surface of the toplevel titled so, as the game's log names them; empty when none.
+QString SurfaceTitled(const QByteArray& log, const QString& title) {
+    static const QRegularExpression xdgSurface(
+        QStringLiteral(R"re(get_xdg_surface\(new id xdg_surface@(\d+), wl_surface@(\d+)\))re"));
+    static const QRegularExpression toplevel(
+        QStringLiteral(R"re(xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)\))re"));
+    static const QRegularExpression titled(
+        QStringLiteral(R"re(xdg_toplevel@(\d+)\.set_title\("(.*)"\))re"));
+    QHash<QString, QString> surfaceOfXdg;
+    QHash<QString, QString> surfaceOfToplevel;
+    QString found;
+    for (const QByteArray& raw : log.split('\n')) {
+        const QString line = QString::fromUtf8(raw);
+        QRegularExpressionMatch match;
+        if ((match = xdgSurface.match(line)).hasMatch()) {
+            surfaceOfXdg.insert(match.captured(1), match.captured(2));
+        } else if ((match = toplevel.match(line)).hasMatch()) {
+            surfaceOfToplevel.insert(match.captured(2), surfaceOfXdg.value(match.captured(1)));
+        } else if ((match = titled.match(line)).hasMatch() && match.captured(2) == title) {
+            found = surfaceOfToplevel.value(match.captured(1));
+        }
+    }
+    return found;
+}
+
+// The xdg_toplevel titled so; empty when none.
+QString ToplevelTitled(const QByteArray& log, const QString& title) {
+    const QRegularExpression titled(QStringLiteral(R"re(xdg_toplevel@(\d+)\.set_title\("%1"\))re")
+                                        .arg(QRegularExpression::escape(title)));
+    QString found;
+    for (auto it = titled.globalMatch(QString::fromUtf8(log)); it.hasNext();) {
+        found = it.next().captured(1);
+    }
+    return found;
+}
+
+// Where weston shows a surface of the game, in X screen coordinates: the pointer is moved over
+// weston's output until the game is told it entered that surface, at which surface point.
+// Weston places new windows where it likes, and only its clients learn where.
+std::optional<QPoint> FindSurface(veltrane::e2e::XSession& x, Game& game, const QRect& output,
+                                  const QString& surface) {
+    const QRegularExpression entered(
+        QStringLiteral(R"re(wl_pointer@\d+\.enter\(\d+, wl_surface@%1, ([\d.]+), ([\d.]+)\))re")
+            .arg(surface));
+    for (int y = output.top() + 100; y < output.bottom(); y += 150) {
+        for (int left = output.left() + 50; left < output.right(); left += 150) {
+            // Off every window first (weston's panel), so that the move is an entry.
+            x.run(QStringLiteral("xdotool"),
+                  {QStringLiteral("mousemove"), QString::number(output.left() + 5),
+                   QString::number(output.top() + 5)});
+            const qsizetype before = game.log().size();
+            x.run(QStringLiteral("xdotool"),
+                  {QStringLiteral("mousemove"), QString::number(left), QString::number(y)});
+            QRegularExpressionMatch match;
+            if (game.waitFor(
+                    [&](const QByteArray& log) {
+                        match = entered.match(QString::fromUtf8(log.mid(before)));
+                        return match.hasMatch();
+                    },
+                    300)) {
+                return QPoint(left - static_cast<int>(match.captured(1).toDouble()),
+                              y - static_cast<int>(match.captured(2).toDouble()));
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+bool ProtocolError(const QByteArray& log) {
+    return log.contains("Protocol error") || log.contains(".error(");
+}
+
+// Qt's own title bar on weston's desktop: the surface holds it, 30 pixels high with a 3-pixel
+// border, around the client area.
+constexpr QPoint kClientInSurface{3, 30};
+
+TEST(Wayland, OnWestonsDesktopTheBoardSurvivesMaximisingAndHelpBelongsToIt) {
+    veltrane::e2e::XSession x;
+    const Weston weston(&x);
+    // Weston names its window only in the form xdotool does not search by name.
+    std::optional<veltrane::e2e::WindowId> output;
+    x.waitFor([&] {
+        bool ok = false;
+        const veltrane::e2e::WindowId id =
+            x.run(QStringLiteral("xdotool"),
+                  {QStringLiteral("search"), QStringLiteral("--class"), QStringLiteral("^weston")})
+                .split('\n')
+                .value(0)
+                .trimmed()
+                .toULong(&ok);
+        if (ok) {
+            output = id;
+        }
+        return ok && x.viewable(id);
+    });
+    ASSERT_TRUE(output) << "weston shows no window";
+    const QRect screen = x.clientGeometry(*output);
+    QProcessEnvironment env = WaylandOnly(weston);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    Game game(env);
+    ASSERT_TRUE(game.waitFor(SplashShown)) << game.log().right(4000).toStdString();
+
+    const auto splash = FindSurface(x, game, screen, SurfaceTitled(game.log(), "Welcome"));
+    ASSERT_TRUE(splash) << "the pointer never entered the splash";
+    const QPoint enterHere = *splash + kClientInSurface + QPoint(204, 380);
+    x.click(enterHere.x(), enterHere.y());
+    ASSERT_TRUE(game.waitFor([](const QByteArray& log) {
+        return WindowShown(log, QStringLiteral("Veltrane Solitaire"), QSize(621, 480));
+    })) << game.log().right(4000).toStdString();
+    const QString boardToplevel = ToplevelTitled(game.log(), "Veltrane Solitaire");
+
+    // The maximise button of Qt's title bar (or weston's own maximise key): the board is drawn
+    // at the size the compositor configured, as the protocol requires, and plays on.
+    const auto board =
+        FindSurface(x, game, screen, SurfaceTitled(game.log(), "Veltrane Solitaire"));
+    ASSERT_TRUE(board) << "the pointer never entered the board";
+    const QPoint maximise = *board + QPoint(621 + 6 - 54 + 9, 15);
+    const qsizetype beforeMaximise = game.log().size();
+    x.click(maximise.x(), maximise.y());
+    const QRegularExpression maximised(
+        QStringLiteral(R"re(xdg_toplevel@%1\.configure\((\d+), (\d+), array\[8\]\))re")
+            .arg(boardToplevel));
+    QRegularExpressionMatch configured;
+    ASSERT_TRUE(game.waitFor([&](const QByteArray& log) {
+        configured = maximised.match(QString::fromUtf8(log.mid(beforeMaximise)));
+        return configured.hasMatch() || ProtocolError(log);
+    })) << "weston did not maximise the board";
+    ASSERT_TRUE(configured.hasMatch()) << game.log().right(2000).toStdString();
+    const QByteArray drawnAtThatSize = QStringLiteral("set_window_geometry(0, 0, %1, %2)")
+                                           .arg(configured.captured(1), configured.captured(2))
+                                           .toUtf8();
+    EXPECT_TRUE(game.waitFor([&](const QByteArray& log) {
+        return log.mid(beforeMaximise).contains(drawnAtThatSize) || ProtocolError(log);
+    }));
+    const QPoint onBoard = *board + kClientInSurface + QPoint(300, 19 + 440);
+    x.click(onBoard.x(), onBoard.y());
+    // Weston's maximise key, twice: back to the board's own size, and maximised again.
+    for (int press = 0; press < 2; ++press) {
+        const qsizetype before = game.log().size();
+        x.run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("super+shift+m")});
+        EXPECT_TRUE(game.waitFor([&](const QByteArray& log) {
+            return log.mid(before).contains(".ack_configure(") || ProtocolError(log);
+        }));
+    }
+    EXPECT_FALSE(ProtocolError(game.log())) << game.log().right(2000).toStdString();
+    ASSERT_EQ(game.process().state(), QProcess::Running);
+
+    // Help from the board's menu by keys: its toplevel's parent is the board's.
+    x.click(onBoard.x(), onBoard.y());
+    x.run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("alt+h")});
+    x.run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("r")});
+    ASSERT_TRUE(game.waitFor([](const QByteArray& log) {
+        return WindowShown(log, QStringLiteral("Veltrane - Help"), QSize(441, 304));
+    })) << game.log().right(4000).toStdString();
+    const QString helpToplevel = ToplevelTitled(game.log(), "Veltrane - Help");
+    EXPECT_TRUE(game.log().contains(QStringLiteral("xdg_toplevel@%1.set_parent(xdg_toplevel@%2)")
+                                        .arg(helpToplevel, boardToplevel)
+                                        .toUtf8()));
+
+    // Minimised from its own title bar, Help comes back with a click on the board it blocks,
+    // above it; its buttons take real clicks: About reads its page, OK closes it.
+    auto help = FindSurface(x, game, screen, SurfaceTitled(game.log(), "Veltrane - Help"));
+    ASSERT_TRUE(help) << "the pointer never entered Help";
+    const QPoint minimise = *help + QPoint(441 + 6 - 63, 15);
+    x.click(minimise.x(), minimise.y());
+    ASSERT_TRUE(game.waitFor([&](const QByteArray& log) {
+        return log.contains(
+            QStringLiteral("xdg_toplevel@%1.set_minimized()").arg(helpToplevel).toUtf8());
+    }));
+    x.click(onBoard.x(), onBoard.y());
+    help = FindSurface(x, game, screen, SurfaceTitled(game.log(), "Veltrane - Help"));
+    ASSERT_TRUE(help) << "Help stayed out of reach";
+    const QPoint about = *help + kClientInSurface + QPoint(363, 254);
+    x.click(about.x(), about.y());
+    const QPoint ok = *help + kClientInSurface + QPoint(363, 281);
+    x.click(ok.x(), ok.y());
+    EXPECT_TRUE(game.waitFor([&](const QByteArray& log) {
+        return log.contains(QStringLiteral("xdg_toplevel@%1.destroy()").arg(helpToplevel).toUtf8());
+    })) << "Help did not close";
+    EXPECT_FALSE(ProtocolError(game.log())) << game.log().right(2000).toStdString();
+    EXPECT_EQ(game.process().state(), QProcess::Running);
 }
 
 } // namespace

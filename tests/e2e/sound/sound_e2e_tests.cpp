@@ -441,7 +441,7 @@ int runWinChild(int argc, char** argv) {
             }
         });
     });
-    veltrane::shell::ShowWinDialog();
+    veltrane::shell::ShowWinDialog(nullptr);
     std::fputs("closed", stdout);
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <QDeadlineTimer>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cstdlib>
 #include <poll.h>
 #include <stdexcept>
@@ -218,7 +219,8 @@ QByteArray XSession::run(const QString& program, const QStringList& arguments, i
     if (!tool.waitForFinished(timeoutMs)) {
         tool.kill();
         tool.waitForFinished(1000);
-        fail(program + QStringLiteral(" did not finish"));
+        fail(program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')) +
+             QStringLiteral(" did not finish"));
     }
     if (tool.exitStatus() != QProcess::NormalExit) {
         fail(program + QStringLiteral(" crashed"));
@@ -297,9 +299,12 @@ QRect XSession::clientGeometry(WindowId window) {
 }
 
 void XSession::click(int x, int y, int button) {
+    // The server carries out one client's requests in order, so the press comes where the move
+    // put the pointer. (xdotool's --sync waits for the pointer to move, for ever when it is
+    // already there: a second click on the same spot.)
     run(QStringLiteral("xdotool"),
-        {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(x),
-         QString::number(y), QStringLiteral("click"), QString::number(button)});
+        {QStringLiteral("mousemove"), QString::number(x), QString::number(y),
+         QStringLiteral("click"), QString::number(button)});
 }
 
 void XSession::keys(WindowId window, const QStringList& keys) {
@@ -309,6 +314,81 @@ void XSession::keys(WindowId window, const QStringList& keys) {
         run(QStringLiteral("xdotool"),
             {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("50"), key});
     }
+}
+
+std::vector<unsigned long> XSession::numbers(const QString& property,
+                                             std::optional<WindowId> window) {
+    QStringList arguments{QStringLiteral("-notype")};
+    arguments << (window ? QStringList{QStringLiteral("-id"), QString::number(*window)}
+                         : QStringList{QStringLiteral("-root")});
+    arguments << property;
+    const QString text = QString::fromUtf8(run(QStringLiteral("xprop"), arguments));
+    std::vector<unsigned long> values;
+    const qsizetype equals = text.indexOf(QLatin1Char('='));
+    const qsizetype hash = text.indexOf(QLatin1Char('#'));
+    if (equals < 0 && hash < 0) {
+        return values; // "not found", "no such atom"
+    }
+    // After "=" for numbers, after "#" for window ids ("window id # 0x400009").
+    const QString list = text.mid(std::max(equals, hash) + 1);
+    static const QRegularExpression number(QStringLiteral("(0x[0-9a-fA-F]+|\\d+)"));
+    for (auto it = number.globalMatch(list); it.hasNext();) {
+        bool ok = false;
+        const unsigned long value = it.next().captured(1).toULong(&ok, 0);
+        if (ok) {
+            values.push_back(value);
+        }
+    }
+    return values;
+}
+
+std::pair<QSize, QSize> XSession::sizeHints(WindowId window) {
+    const QString text = QString::fromUtf8(
+        run(QStringLiteral("xprop"),
+            {QStringLiteral("-id"), QString::number(window), QStringLiteral("WM_NORMAL_HINTS")}));
+    const auto size = [&text](const char* which) {
+        const QRegularExpression re(QStringLiteral("program specified %1 size: (\\d+) by (\\d+)")
+                                        .arg(QLatin1String(which)));
+        const QRegularExpressionMatch m = re.match(text);
+        return m.hasMatch() ? QSize(m.captured(1).toInt(), m.captured(2).toInt()) : QSize();
+    };
+    return {size("minimum"), size("maximum")};
+}
+
+bool XSession::viewable(WindowId window) {
+    return run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window)})
+        .contains("IsViewable");
+}
+
+void XSession::requestState(WindowId window, bool add, const QString& state,
+                            const QString& second) {
+    xcb_connection_t* c = connection_.get();
+    const auto atom = [c](const QString& name) -> xcb_atom_t {
+        if (name.isEmpty()) {
+            return XCB_ATOM_NONE;
+        }
+        const QByteArray bytes = name.toLatin1();
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(bytes.size()), bytes.constData()),
+            nullptr);
+        const xcb_atom_t found = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        std::free(reply);
+        return found;
+    };
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(window);
+    message.type = atom(QStringLiteral("_NET_WM_STATE"));
+    message.data.data32[0] = add ? 1 : 0;
+    message.data.data32[1] = atom(state);
+    message.data.data32[2] = atom(second);
+    message.data.data32[3] = 2; // from a pager or the desktop, not the program
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_send_event(c, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(c);
 }
 
 QImage XSession::screenshot() {

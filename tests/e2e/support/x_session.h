@@ -38,6 +38,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 struct xcb_connection_t;
@@ -90,6 +91,29 @@ class XSession {
     void click(int x, int y, int button = 1);
     // Raises and focuses the window, then types the keys (xdotool names, e.g. "alt+f", "d").
     void keys(WindowId window, const QStringList& keys);
+
+    // What the window manager and the program say of a window. A window property's numbers
+    // (xprop's reading: _MOTIF_WM_HINTS, _NET_WM_DESKTOP, WM_TRANSIENT_FOR ...), none when the
+    // property is not set; a root window's property with no window.
+    std::vector<unsigned long> numbers(const QString& property,
+                                       std::optional<WindowId> window = std::nullopt);
+    // The minimum and maximum size of the window's WM_NORMAL_HINTS; empty sizes when unset.
+    std::pair<QSize, QSize> sizeHints(WindowId window);
+    // True when the window is mapped and all its ancestors are (it can be seen on the screen).
+    bool viewable(WindowId window);
+    // The window manager's stacking order of its clients, bottom first.
+    std::vector<WindowId> stacking() {
+        return numbers(QStringLiteral("_NET_CLIENT_LIST_STACKING"));
+    }
+    // Asks the window manager to add (or remove) a state such as "_NET_WM_STATE_FULLSCREEN", or
+    // two at once, as a pager or a keyboard shortcut of the desktop would.
+    void requestState(WindowId window, bool add, const QString& state,
+                      const QString& second = QString());
+    // Asks at once and again after each piece of news from the server, until the condition
+    // holds (true) or timeoutMs have passed (false).
+    bool waitFor(const std::function<bool()>& holds, int timeoutMs = 15000) {
+        return waitUntil(holds, timeoutMs);
+    }
 
     // The whole screen as the X server holds it.
     QImage screenshot();

@@ -217,7 +217,7 @@ TEST_F(Board, TheWinningPressReturnsBeforeTheWinDialogOpens) {
     bool won = false;
     game_.setWinHandler([&] {
         won = true;
-        veltrane::shell::ShowWinDialog();
+        veltrane::shell::ShowWinDialog(&board_);
     });
     bool wellDone = false;
     test_support::WhenModalAppears([&](QWidget* modal) {

@@ -166,7 +166,7 @@ TEST_F(HelpWindow, EachOpeningStartsOnThePageTheMenuChose) {
 
     for (const veltrane::Int16 topic : std::initializer_list<veltrane::Int16>{1, 1, 0}) {
         state.HelpTopic = topic;
-        frm_help::ShowModal(state);
+        frm_help::ShowModal(state, nullptr);
         EXPECT_TRUE(window.isNull()) << "the window is deleted when it closes";
     }
     ASSERT_EQ(seen.size(), 3);

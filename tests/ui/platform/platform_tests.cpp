@@ -10,6 +10,7 @@
 #include "platform/window_sizing.h"
 #include "qt_test_support.h"
 
+#include <QDialog>
 #include <QDirIterator>
 #include <QGuiApplication>
 #include <QImage>
@@ -22,11 +23,13 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 using namespace veltrane;
 using namespace veltrane::platform;
@@ -240,6 +243,31 @@ TEST(MessageBox, HasTheTitleTheTextAndOnlyAnOkButtonWithoutIcons) {
     });
     MsgBox(QStringLiteral("<b>not markup</b>"));
     EXPECT_TRUE(checked);
+}
+
+// A box belongs to the window it blocks (its window manager keeps the two together): the one
+// window shown, or the modal window over it.
+TEST(MessageBox, BelongsToTheWindowItBlocks) {
+    std::vector<QWindow*> owners;
+    const veltrane::test_support::ModalAnswerer answerer([&owners](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box == nullptr) {
+            return false;
+        }
+        owners.push_back(box->windowHandle()->transientParent());
+        box->buttons().front()->click();
+        return true;
+    });
+    QWidget board;
+    board.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&board));
+    MsgBox(QStringLiteral("over the board"));
+    QDialog help;
+    help.setWindowModality(Qt::ApplicationModal);
+    help.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    MsgBox(QStringLiteral("over Help"));
+    EXPECT_EQ(owners, (std::vector<QWindow*>{board.windowHandle(), help.windowHandle()}));
 }
 
 // The guard is proved in a child process: the test binary runs itself with a flag, throws

@@ -12,6 +12,7 @@
 #include "shell_test_support.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -34,7 +35,7 @@ class PlayedBoard : public ::testing::Test {
         game_.setWinHandler([this] {
             board_.Refresh();
             answerWinDialog();
-            shell::ShowWinDialog();
+            shell::ShowWinDialog(&board_);
         });
         board_.Form_Load();
         board_.show();
@@ -71,7 +72,10 @@ class PlayedBoard : public ::testing::Test {
         test_support::WhenModalAppears([this](QWidget* modal) {
             auto* dialog = qobject_cast<frm_win*>(modal);
             ASSERT_NE(dialog, nullptr);
-            ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+            // Its own activation: Qt counts a window transient for the active board as active
+            // before the window system has activated it.
+            ASSERT_TRUE(QTest::qWaitFor(
+                [dialog] { return QGuiApplication::focusWindow() == dialog->windowHandle(); }));
             ++seen_.openings;
             seen_.modal = dialog->isModal() && dialog->parentWidget() == nullptr;
             seen_.sounds = sounds_.paths;

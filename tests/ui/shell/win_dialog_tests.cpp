@@ -8,9 +8,11 @@
 #include "shell/frm_win.h"
 #include "shell_test_support.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QWindow>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -48,10 +50,12 @@ TEST(WinDialog, LoadsWithItsSizeItsPlaceAndOneButton) {
     delete dialog;
 }
 
-// Opens the dialog as the win does, over a board placed away from the centre, and closes it
-// the given way from inside its modal loop.
+// Opens the dialog as the win does, over a board placed away from the centre (the dialog belongs
+// to it, yet centres itself on the screen), and closes it the given way from inside its modal
+// loop.
 struct Opening {
     bool modal = false;
+    bool ownedByTheBoard = false;
     bool okHasFocus = false;
     QPoint position;
     QPoint expectedPosition;
@@ -69,9 +73,13 @@ Opening openAndClose(const std::function<void(frm_win*)>& close) {
     test_support::WhenModalAppears([&](QWidget* modal) {
         auto* dialog = qobject_cast<frm_win*>(modal);
         ASSERT_NE(dialog, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        // Its own activation: Qt counts a window transient for the active board as active
+        // before the window system has activated it.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [dialog] { return QGuiApplication::focusWindow() == dialog->windowHandle(); }));
         seen.dialog = dialog;
         seen.modal = dialog->windowModality() == Qt::ApplicationModal;
+        seen.ownedByTheBoard = dialog->windowHandle()->transientParent() == board.windowHandle();
         seen.okHasFocus = dialog->focusWidget() == dialog->btn_OK;
         seen.position = dialog->pos();
         seen.expectedPosition = centredPosition(dialog);
@@ -80,7 +88,7 @@ Opening openAndClose(const std::function<void(frm_win*)>& close) {
         close(dialog);
     });
     const auto guard = shell_tests::EndLoopAfter(10000, 99);
-    shell::ShowWinDialog();
+    shell::ShowWinDialog(&board);
     return seen;
 }
 
@@ -96,6 +104,7 @@ TEST(WinDialog, OpensModalCentredOnTheScreenWithApplauseAndClosesEachWay) {
         SCOPED_TRACE(name);
         const Opening seen = openAndClose(close);
         EXPECT_TRUE(seen.modal);
+        EXPECT_TRUE(seen.ownedByTheBoard);
         EXPECT_TRUE(seen.okHasFocus);
         EXPECT_EQ(seen.position, seen.expectedPosition);
         EXPECT_EQ(seen.soundsAtOpening,
