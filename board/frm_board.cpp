@@ -191,6 +191,16 @@ BoardPlace* frm_board::nextInDirection(BoardPlace* from, int key) const {
 }
 
 bool frm_board::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (auto* place = qobject_cast<BoardPlace*>(watched)) {
+            if (focusJustArrived_ == nullptr) {
+                QMetaObject::invokeMethod(
+                    this, [this] { focusJustArrived_ = nullptr; }, Qt::QueuedConnection);
+            }
+            focusJustArrived_ = place;
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         showFocusFrame(false);
         return QMainWindow::eventFilter(watched, event);
@@ -291,10 +301,13 @@ void frm_board::Refresh() {
     describePlaces();
 }
 
-// Only a description that changed is told to the assistive technology.
+// Only a description that changed is told to the assistive technology, and not for a place the
+// focus has just come to: its arrival is announced with what it shows now.
 void frm_board::describePlaces() {
     using veltrane::board::DescribePicture;
-    using veltrane::platform::SetDescription;
+    const auto SetDescription = [this](BoardPlace* place, const QString& description) {
+        veltrane::platform::SetDescription(place, description, place != focusJustArrived_);
+    };
     const veltrane::BoardModel& model = game_.board();
     const veltrane::GameState& state = game_.state();
     for (int i = 1; i <= 4; ++i) {
@@ -355,8 +368,8 @@ void frm_board::mnu_deal_Click() {
     veltrane::platform::Guarded([this] {
         game_.InitNewGame();
         game_.DealOuterCards();
-        Refresh();
         focusFirstCard();
+        Refresh();
     });
 }
 

@@ -12,6 +12,7 @@
 #include "game/game.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <vector>
 
@@ -71,6 +72,10 @@ class frm_board : public QMainWindow {
     veltrane::board::BoardPlace* img_dealt_ = nullptr;
     std::vector<veltrane::board::BoardPlace*> order_;
     bool focusFrameShown_ = false;
+    // The place the focus came to while the current event is handled, if any: a screen reader
+    // announces it with what it shows once the event is over, so a change of what it shows
+    // made in the same event is not told again.
+    QPointer<veltrane::board::BoardPlace> focusJustArrived_;
     QMenu* mnu_file = nullptr;
     QAction* mnu_deal = nullptr;
     QAction* mnu_sep_1 = nullptr;
