@@ -46,8 +46,6 @@ class frm_board : public QMainWindow {
     veltrane::board::BoardPlace* img_deck() const { return img_deck_; }
     veltrane::board::BoardPlace* img_dealt() const { return img_dealt_; }
 
-    // The places in reading order: foundations 1 to 4, slots 5 to 20, the stock, the waste.
-    const std::vector<veltrane::board::BoardPlace*>& readingOrder() const { return order_; }
     // Whether the focus frame is shown (the player is on the keyboard).
     bool focusFrameShown() const { return focusFrameShown_; }
 
@@ -70,6 +68,7 @@ class frm_board : public QMainWindow {
     std::array<veltrane::board::BoardPlace*, 16> img_cards_{};
     veltrane::board::BoardPlace* img_deck_ = nullptr;
     veltrane::board::BoardPlace* img_dealt_ = nullptr;
+    // The places in reading order: foundations 1 to 4, slots 5 to 20, the stock, the waste.
     std::vector<veltrane::board::BoardPlace*> order_;
     bool focusFrameShown_ = false;
     // The place the focus came to while the current event is handled, if any: a screen reader
