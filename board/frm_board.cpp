@@ -9,8 +9,11 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
+#include <cstdlib>
 
 using veltrane::Int16;
 using veltrane::board::BoardPlace;
@@ -117,6 +120,139 @@ void frm_board::createPlaces() {
                      [this] { img_deck_Click(); });
     img_dealt_ = make(QStringLiteral("img_dealt"), QStringLiteral("Waste"), true,
                       [this] { img_dealt_Click(); });
+
+    order_.assign(img_ace_.begin(), img_ace_.end());
+    order_.insert(order_.end(), img_cards_.begin(), img_cards_.end());
+    order_.push_back(img_deck_);
+    order_.push_back(img_dealt_);
+    // Tab follows the reading order, so a screen reader's order and the keyboard's agree.
+    for (std::size_t i = 1; i < order_.size(); ++i) {
+        setTabOrder(order_.at(i - 1), order_.at(i));
+    }
+    for (BoardPlace* place : order_) {
+        place->installEventFilter(this);
+    }
+    client->installEventFilter(this);
+}
+
+void frm_board::focusFirstCard() {
+    // Spades slot 1, top left: the first card of a deal in reading order and on the board, so a
+    // player on the keyboard or with a screen reader starts from the first card dealt. Before
+    // the first deal it is an empty slot, next to nothing the player could click by mistake.
+    img_cards_.front()->setFocus(Qt::OtherFocusReason);
+}
+
+void frm_board::showFocusFrame(bool shown) {
+    if (shown == focusFrameShown_) {
+        return;
+    }
+    focusFrameShown_ = shown;
+    for (BoardPlace* place : order_) {
+        place->setFocusFrameShown(shown);
+    }
+}
+
+BoardPlace* frm_board::nextInDirection(BoardPlace* from, int key) const {
+    QPoint step;
+    switch (key) {
+    case Qt::Key_Left:
+        step = {-1, 0};
+        break;
+    case Qt::Key_Right:
+        step = {1, 0};
+        break;
+    case Qt::Key_Up:
+        step = {0, -1};
+        break;
+    default:
+        step = {0, 1};
+        break;
+    }
+    // The nearest place whose centre lies ahead, a sideways offset counting double, so that a
+    // place straight ahead wins over one as near but off to the side. At the board's edge
+    // nothing lies ahead and the focus stays.
+    BoardPlace* best = from;
+    long bestScore = 0;
+    const QPoint here = from->geometry().center();
+    for (BoardPlace* place : order_) {
+        const QPoint offset = place->geometry().center() - here;
+        const long ahead = long{offset.x()} * step.x() + long{offset.y()} * step.y();
+        if (place == from || ahead <= 0) {
+            continue;
+        }
+        const long sideways = std::abs(long{offset.x()} * step.y() - long{offset.y()} * step.x());
+        const long score = ahead + 2 * sideways;
+        if (best == from || score < bestScore) {
+            best = place;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+bool frm_board::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (auto* place = qobject_cast<BoardPlace*>(watched)) {
+            if (focusJustArrived_ == nullptr) {
+                QMetaObject::invokeMethod(
+                    this, [this] { focusJustArrived_ = nullptr; }, Qt::QueuedConnection);
+            }
+            focusJustArrived_ = place;
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::MouseButtonPress) {
+        showFocusFrame(false);
+        return QMainWindow::eventFilter(watched, event);
+    }
+    auto* place = qobject_cast<BoardPlace*>(watched);
+    if (place == nullptr || event->type() != QEvent::KeyPress) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    const bool plain = modifiers == Qt::NoModifier;
+    const auto at = std::find(order_.begin(), order_.end(), place);
+    const std::ptrdiff_t index = at - order_.begin();
+    const auto count = static_cast<std::ptrdiff_t>(order_.size());
+    BoardPlace* next = nullptr;
+    switch (key->key()) {
+    case Qt::Key_Tab:
+        if (plain) {
+            next = order_.at(static_cast<std::size_t>((index + 1) % count));
+        }
+        break;
+    case Qt::Key_Backtab:
+        if (plain || modifiers == Qt::ShiftModifier) {
+            next = order_.at(static_cast<std::size_t>((index + count - 1) % count));
+        }
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (plain) {
+            next = nextInDirection(place, key->key());
+        }
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // The place itself clicks; the frame shows first, so the player sees where.
+        if (plain) {
+            showFocusFrame(true);
+        }
+        return QMainWindow::eventFilter(watched, event);
+    default:
+        return QMainWindow::eventFilter(watched, event);
+    }
+    if (next == nullptr) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    showFocusFrame(true);
+    // Tab goes round the board: the places are the only things on it that take the focus.
+    next->setFocus(key->key() == Qt::Key_Backtab ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    return true;
 }
 
 void frm_board::Form_Load() {
@@ -144,6 +280,7 @@ void frm_board::Form_Load() {
 
         game_.InitNewGame();
         Refresh();
+        focusFirstCard();
     });
 }
 
@@ -164,10 +301,13 @@ void frm_board::Refresh() {
     describePlaces();
 }
 
-// Only a description that changed is told to the assistive technology.
+// Only a description that changed is told to the assistive technology, and not for a place the
+// focus has just come to: its arrival is announced with what it shows now.
 void frm_board::describePlaces() {
     using veltrane::board::DescribePicture;
-    using veltrane::platform::SetDescription;
+    const auto SetDescription = [this](BoardPlace* place, const QString& description) {
+        veltrane::platform::SetDescription(place, description, place != focusJustArrived_);
+    };
     const veltrane::BoardModel& model = game_.board();
     const veltrane::GameState& state = game_.state();
     for (int i = 1; i <= 4; ++i) {
@@ -228,6 +368,7 @@ void frm_board::mnu_deal_Click() {
     veltrane::platform::Guarded([this] {
         game_.InitNewGame();
         game_.DealOuterCards();
+        focusFirstCard();
         Refresh();
     });
 }

@@ -1,13 +1,20 @@
 #pragma once
 // The board window: the 22 places, the picture store behind them and the menu bar. The rules
 // decide everything; after every click the window redraws all places from the board model.
+//
+// From the keyboard: Tab and Shift+Tab go through the places in reading order (foundations,
+// slots, stock, waste, as a screen reader names them), the arrow keys to the nearest place in
+// their direction, and Space or Return click the focused place. The focus frame shows from the
+// first of these keys until the next mouse click on the board.
 
 #include "board/board_place.h"
 #include "board/picture_store.h"
 #include "game/game.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -39,10 +46,21 @@ class frm_board : public QMainWindow {
     veltrane::board::BoardPlace* img_deck() const { return img_deck_; }
     veltrane::board::BoardPlace* img_dealt() const { return img_dealt_; }
 
+    // Whether the focus frame is shown (the player is on the keyboard).
+    bool focusFrameShown() const { return focusFrameShown_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void createMenus();
     void createPlaces();
     void describePlaces();
+    void showFocusFrame(bool shown);
+    // The place the focus goes to from `from` for an arrow key; `from` itself at the edge.
+    veltrane::board::BoardPlace* nextInDirection(veltrane::board::BoardPlace* from, int key) const;
+    // Where the focus starts when the board is shown and after every deal.
+    void focusFirstCard();
 
     veltrane::Game& game_;
     veltrane::board::PictureStore store_;
@@ -50,6 +68,13 @@ class frm_board : public QMainWindow {
     std::array<veltrane::board::BoardPlace*, 16> img_cards_{};
     veltrane::board::BoardPlace* img_deck_ = nullptr;
     veltrane::board::BoardPlace* img_dealt_ = nullptr;
+    // The places in reading order: foundations 1 to 4, slots 5 to 20, the stock, the waste.
+    std::vector<veltrane::board::BoardPlace*> order_;
+    bool focusFrameShown_ = false;
+    // The place the focus came to while the current event is handled, if any: a screen reader
+    // announces it with what it shows once the event is over, so a change of what it shows
+    // made in the same event is not told again.
+    QPointer<veltrane::board::BoardPlace> focusJustArrived_;
     QMenu* mnu_file = nullptr;
     QAction* mnu_deal = nullptr;
     QAction* mnu_sep_1 = nullptr;

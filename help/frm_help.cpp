@@ -255,9 +255,12 @@ bool frm_help::event(QEvent* event) {
 }
 
 void frm_help::keyPressEvent(QKeyEvent* event) {
-    // No button is the cancel button: Esc does nothing.
-    if (event->key() == Qt::Key_Escape) {
+    // Esc closes the window as its OK does, through the same handler, so that a player on the
+    // keyboard leaves Help the way every other dialog of the desktop is left. No button is
+    // the dialog's cancel button: the closing is OK's own.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
+        platform::Guarded([this] { btn_help_Click(kOkButton); });
         return;
     }
     QDialog::keyPressEvent(event);

@@ -39,8 +39,8 @@ void MakePressable(QWidget* widget, PressBehaviour behaviour);
 void MakePressLater(QAction* action);
 
 // Sets the text that tells what the widget shows (its accessible description) and, only when
-// it really changed, tells the assistive technology, with the new text.
-void SetDescription(QWidget* widget, const QString& description);
+// it really changed and `tell` is true, tells the assistive technology, with the new text.
+void SetDescription(QWidget* widget, const QString& description, bool tell = true);
 
 // Tells the assistive technology that the widget's selection mark came or went.
 void NotifySelectedChanged(QWidget* widget);

@@ -13,9 +13,11 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShowEvent>
 
 namespace veltrane::shell {
 
@@ -60,6 +62,12 @@ frm_splash::frm_splash(veltrane::Game& game) : game_(game) {
                  [this] { veltrane::platform::Guarded([this] { Image1_Click(); }); },
                  {}});
     Image1->setAccessibleName(QStringLiteral("ENTER HERE"));
+    // ENTER HERE is the one thing on the splash that takes the keyboard, and it has the focus
+    // from the start: Return or Space there is the click on the strip. A click elsewhere still
+    // does nothing, and a click on the strip hands over at once, so focus by click is not
+    // needed.
+    Image1->setFocusPolicy(Qt::TabFocus);
+    Image1->setFocus(Qt::OtherFocusReason);
 }
 
 bool frm_splash::Form_Load() {
@@ -104,7 +112,16 @@ bool frm_splash::event(QEvent* event) {
 
 bool frm_splash::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Image1) {
-        if (event->type() == QEvent::MouseButtonPress) {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+            if (plain && !key->isAutoRepeat() &&
+                (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                 key->key() == Qt::Key_Space)) {
+                veltrane::platform::Guarded([this] { Image1_Click(); });
+                return true;
+            }
+        } else if (event->type() == QEvent::MouseButtonPress) {
             stripPressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
         } else if (event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -124,6 +141,16 @@ void frm_splash::paintEvent(QPaintEvent* /*event*/) {
     veltrane::platform::StartupMark("splash painted");
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture_);
+}
+
+void frm_splash::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A tool window is not given the focus when it appears by every window manager (metacity
+    // keeps it where it was), yet the splash is the first window of a program the player has
+    // just started, and ENTER HERE must hear the keyboard: the splash asks for it.
+    if (!event->spontaneous()) {
+        activateWindow();
+    }
 }
 
 void frm_splash::closeEvent(QCloseEvent* event) {

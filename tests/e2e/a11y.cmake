@@ -21,7 +21,7 @@ if(NOT ATSPI_FOUND OR NOT DBUS_RUN_SESSION)
 endif()
 
 add_executable(a11y_e2e_tests ${CMAKE_CURRENT_LIST_DIR}/a11y/a11y_e2e_tests.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/a11y/screen_reader.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/a11y/screen_reader.cpp ${CMAKE_CURRENT_LIST_DIR}/a11y/orca.cpp)
 target_link_libraries(a11y_e2e_tests PRIVATE veltrane_e2e_support veltrane_game PkgConfig::ATSPI
   GTest::gtest_main)
 target_compile_definitions(a11y_e2e_tests PRIVATE

@@ -185,6 +185,17 @@ std::string ScreenReader::description(const Node& node) {
     return Take(text, error);
 }
 
+std::string ScreenReader::text(const Node& node) {
+    AtspiText* text = atspi_accessible_get_text_iface(Of(node));
+    if (text == nullptr) {
+        return {};
+    }
+    GError* error = nullptr;
+    gchar* all = atspi_text_get_text(text, 0, -1, &error);
+    g_object_unref(text);
+    return Take(all, error);
+}
+
 std::string ScreenReader::role(const Node& node) {
     GError* error = nullptr;
     gchar* text = atspi_accessible_get_role_name(Of(node), &error);

@@ -49,6 +49,8 @@ class ScreenReader {
 
     std::string name(const Node& node);
     std::string description(const Node& node);
+    // What a review of the screen reads of the object: its text, empty when it has none.
+    std::string text(const Node& node);
     std::string role(const Node& node);
     std::vector<std::string> actions(const Node& node);
     bool selected(const Node& node);

@@ -271,6 +271,17 @@ bool XSession::waitForFocus(WindowId window, int timeoutMs) {
         [&] { return windowFromXdotool({QStringLiteral("getwindowfocus")}) == window; }, timeoutMs);
 }
 
+std::optional<WindowId> XSession::waitForFocusMovedFrom(WindowId from, int timeoutMs) {
+    std::optional<WindowId> focused;
+    const bool moved = waitUntil(
+        [&] {
+            focused = windowFromXdotool({QStringLiteral("getwindowfocus")});
+            return focused.has_value() && *focused != from;
+        },
+        timeoutMs);
+    return moved ? focused : std::nullopt;
+}
+
 bool XSession::waitForActive(WindowId window, int timeoutMs) {
     return waitUntil(
         [&] { return windowFromXdotool({QStringLiteral("getactivewindow")}) == window; },
@@ -389,6 +400,12 @@ void XSession::requestState(WindowId window, bool add, const QString& state,
                    XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char*>(&message));
     xcb_flush(c);
+}
+
+void XSession::typeKeys(const QStringList& keys) {
+    // A long run of keys takes a while to type.
+    run(QStringLiteral("xdotool"), QStringList{QStringLiteral("key")} + keys,
+        10000 + 50 * static_cast<int>(keys.size()));
 }
 
 QImage XSession::screenshot() {

@@ -81,6 +81,9 @@ class XSession {
     QString windowTitle(WindowId window);
     // True once the window has the input focus, waiting up to timeoutMs.
     bool waitForFocus(WindowId window, int timeoutMs = 15000);
+    // The window that has the input focus once it is another than `from` (a window the program
+    // opened, say), waiting up to timeoutMs.
+    std::optional<WindowId> waitForFocusMovedFrom(WindowId from, int timeoutMs = 15000);
     // True once the window manager names the window as the active one, waiting up to timeoutMs.
     bool waitForActive(WindowId window, int timeoutMs = 15000);
 
@@ -91,6 +94,9 @@ class XSession {
     void click(int x, int y, int button = 1);
     // Raises and focuses the window, then types the keys (xdotool names, e.g. "alt+f", "d").
     void keys(WindowId window, const QStringList& keys);
+    // Types the keys, in one go, into whatever window has the focus now: nothing is raised or
+    // focused first, so a test sees where the program and the window manager put the focus.
+    void typeKeys(const QStringList& keys);
 
     // What the window manager and the program say of a window. A window property's numbers
     // (xprop's reading: _MOTIF_WM_HINTS, _NET_WM_DESKTOP, WM_TRANSIENT_FOR ...), none when the

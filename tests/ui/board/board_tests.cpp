@@ -13,6 +13,8 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -258,6 +260,114 @@ TEST_F(Board, BeforeTheFirstDealAClickedSlotIsDrawnFramedAtItsLoadSize) {
     QTest::mouseClick(board_.windowHandle(), Qt::LeftButton, {}, middle);
     ASSERT_EQ(game_.state().CardPicked, 0);
     EXPECT_TRUE(DrawnBoard(client).white(slot5));
+}
+
+// The focus frame: a blue band a few pixels inside both sides of the place, all the way down.
+// A mouse player never sees it, and no card has such a band.
+bool FocusBlueIn(const DrawnBoard& drawn, const QRect& place) {
+    auto blue = [&](int x, int y) {
+        const QColor c = drawn.at(x, y);
+        return c.blue() > 150 && c.red() < 80 && c.green() < 140;
+    };
+    for (int y = place.top() + 8; y <= place.bottom() - 8; ++y) {
+        if (!(blue(place.left() + 3, y) || blue(place.left() + 4, y)) ||
+            !(blue(place.right() - 3, y) || blue(place.right() - 4, y))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST_F(Board, TheKeysGoInReadingOrderAndByDirectionAndStopAtTheEdges) {
+    board_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&board_));
+    board_.img_cards(12)->setFocus();
+    deal();
+    // Where the focus starts after a deal: Spades slot 1.
+    EXPECT_EQ(QApplication::focusWidget(), board_.img_cards(5));
+    const std::vector<BoardPlace*> order = test_support::AllPlaces(board_);
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i]->setFocus();
+        QTest::keyClick(order[i], Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), order[(i + 1) % order.size()]) << i;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), order[i]) << i;
+    }
+
+    auto from = [this](BoardPlace* place, Qt::Key key) {
+        place->setFocus();
+        QTest::keyClick(place, key);
+        return QApplication::focusWidget();
+    };
+    BoardPlace* slot1 = board_.img_cards(5);
+    EXPECT_EQ(from(slot1, Qt::Key_Right), board_.img_cards(6));
+    EXPECT_EQ(from(slot1, Qt::Key_Down), board_.img_cards(7));
+    EXPECT_EQ(from(slot1, Qt::Key_Left), slot1) << "the left edge";
+    EXPECT_EQ(from(slot1, Qt::Key_Up), slot1) << "the top edge";
+    EXPECT_EQ(from(board_.img_cards(20), Qt::Key_Right), board_.img_cards(20));
+    EXPECT_EQ(from(board_.img_cards(20), Qt::Key_Down), board_.img_cards(20));
+    EXPECT_EQ(from(board_.img_deck(), Qt::Key_Right), board_.img_dealt());
+    EXPECT_EQ(from(board_.img_dealt(), Qt::Key_Left), board_.img_deck());
+    // Nearest ahead, sideways counting double: from Spades slot 4 the stock, not the far slot
+    // straight across.
+    EXPECT_EQ(from(board_.img_cards(8), Qt::Key_Right), board_.img_deck());
+    EXPECT_EQ(from(board_.img_cards(16), Qt::Key_Down), board_.img_cards(16));
+
+    // Space and Return are the click: pick, put back; a key held down clicks once.
+    QTest::keyClick(slot1, Qt::Key_Space);
+    EXPECT_TRUE(slot1->framed());
+    QTest::keyClick(slot1, Qt::Key_Return);
+    EXPECT_FALSE(slot1->framed());
+    QTest::keyPress(slot1, Qt::Key_Space);
+    EXPECT_TRUE(slot1->framed());
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QApplication::sendEvent(slot1, &repeat);
+    EXPECT_TRUE(slot1->framed()) << "an auto-repeated Space clicked again";
+    QTest::keyRelease(slot1, Qt::Key_Space);
+}
+
+TEST_F(Board, TheFocusFrameShowsAfterAKeyAndGoesWithAClick) {
+    board_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&board_));
+    deal();
+    QWidget* client = board_.centralWidget();
+    const QRect slot1 = placeAt(expected::slot(5), expected::kCardWidth);
+    const QRect slot2 = placeAt(expected::slot(6), expected::kCardWidth);
+
+    // Mouse play: the clicked place has the focus and draws exactly as with no focus at all.
+    click(board_.img_cards(5));
+    ASSERT_TRUE(board_.img_cards(5)->hasFocus());
+    const QImage byMouse = client->grab().toImage();
+    client->setFocus();
+    const test::PictureDifference same = test::ComparePictures(byMouse, client->grab().toImage());
+    EXPECT_TRUE(same.withinTolerance()) << same.pixelsOff << " pixels off";
+    EXPECT_FALSE(FocusBlueIn(DrawnBoard(client), slot1));
+
+    // A key shows it where the focus goes; on the picked card both frames show.
+    board_.img_cards(5)->setFocus();
+    QTest::keyClick(board_.img_cards(5), Qt::Key_Tab);
+    EXPECT_TRUE(FocusBlueIn(DrawnBoard(client), slot2));
+    EXPECT_FALSE(FocusBlueIn(DrawnBoard(client), slot1));
+    QTest::keyClick(board_.img_cards(6), Qt::Key_Backtab, Qt::ShiftModifier);
+    {
+        const DrawnBoard drawn(client);
+        EXPECT_TRUE(FocusBlueIn(drawn, slot1));
+        EXPECT_TRUE(drawn.outlined(slot1)) << "the selection frame under the focus frame";
+        EXPECT_FALSE(FocusBlueIn(drawn, slot2));
+    }
+
+    // A click anywhere on the board hides it again.
+    click(board_.img_cards(7));
+    const DrawnBoard afterClick(client);
+    for (BoardPlace* place : test_support::AllPlaces(board_)) {
+        EXPECT_FALSE(FocusBlueIn(afterClick, place->geometry()))
+            << place->objectName().toStdString();
+    }
+    QTest::mouseClick(client, Qt::LeftButton, {}, QPoint(300, 20));
+    QTest::keyClick(board_.img_cards(7), Qt::Key_Tab);
+    EXPECT_TRUE(board_.focusFrameShown());
+    QTest::mouseClick(client, Qt::LeftButton, {}, QPoint(300, 20));
+    EXPECT_FALSE(board_.focusFrameShown()) << "a click beside the places";
 }
 
 TEST_F(Board, AClickOnAFoundationMovesThePickedCardOntoIt) {

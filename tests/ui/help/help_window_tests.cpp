@@ -264,7 +264,7 @@ TEST_F(HelpWindow, ShowsTheTextExactlyAsStored) {
     EXPECT_EQ(shown(), QStringLiteral("last line\n"));
 }
 
-TEST_F(HelpWindow, KeyboardStartsOnOkTabsInOrderAndIgnoresEsc) {
+TEST_F(HelpWindow, KeyboardStartsOnOkTabsInOrderAndEscClosesAsOkDoes) {
     open(0);
     EXPECT_EQ(QApplication::focusWidget(), button(4));
     std::vector<QWidget*> order;
@@ -274,12 +274,10 @@ TEST_F(HelpWindow, KeyboardStartsOnOkTabsInOrderAndIgnoresEsc) {
     }
     EXPECT_EQ(order, (std::vector<QWidget*>{button(5), button(0), text(), button(4)}));
 
-    for (QWidget* target : std::initializer_list<QWidget*>{button(4), text(), button(0)}) {
-        target->setFocus();
-        QTest::keyClick(target, Qt::Key_Escape);
-    }
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(onRulesPage());
+    // From the text box too, where the focus is on no button.
+    text()->setFocus();
+    QTest::keyClick(text(), Qt::Key_Escape);
+    EXPECT_TRUE(WaitUntil([this] { return window.isNull(); })) << "Esc left Help open";
 }
 
 TEST_F(HelpWindow, EnterActsOnlyOnTheFocusedButton) {

@@ -9,6 +9,7 @@
 #include "shell/frm_splash.h"
 #include "shell_test_support.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -124,6 +125,26 @@ TEST_F(Splash, AClickOnTheStripShowsTheBoardAndTheSplashGoes) {
     deleteClosedWindows();
     EXPECT_TRUE(splash_.isNull());
     expectFirstGamePrepared();
+}
+
+TEST_F(Splash, EnterHereHasTheKeyboardAndSpaceOrReturnIsItsClick) {
+    for (Qt::Key enter : {Qt::Key_Space, Qt::Key_Return}) {
+        SCOPED_TRACE(enter);
+        delete splash_;
+        delete board_;
+        splash_ = new frm_splash(game_);
+        loadAndShow();
+        EXPECT_EQ(QApplication::focusWidget(), splash_->Image1);
+        // Other keys, and Return with a modifier, do nothing.
+        QTest::keyClick(splash_->Image1, Qt::Key_A);
+        QTest::keyClick(splash_->Image1, Qt::Key_Escape);
+        QTest::keyClick(splash_->Image1, Qt::Key_Return, Qt::ControlModifier);
+        EXPECT_FALSE(board_->isVisible());
+        QTest::keyClick(splash_->Image1, enter);
+        EXPECT_TRUE(board_->isVisible());
+        deleteClosedWindows();
+        EXPECT_TRUE(splash_.isNull());
+    }
 }
 
 TEST_F(Splash, TheStripsCornersAreInside) {
