@@ -20,7 +20,9 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -114,48 +116,75 @@ class Game {
     QByteArray log_;
 };
 
-// True when the log shows a window of the given title and client size with a picture
-// attached and placed on the compositor's output.
-bool WindowShown(const QByteArray& log, const QString& title, const QSize& client) {
+// A window of the game as its protocol log names it: its xdg_toplevel, the wl_surface that
+// holds it, its title and its least size (the client size of a window fixed in size).
+struct Toplevel {
+    QString id;
+    QString surface;
+    QString title;
+    QSize minimum;
+};
+
+// The game's windows in the order it made them; a later title or size replaces an earlier one.
+std::vector<Toplevel> Toplevels(const QByteArray& log) {
     static const QRegularExpression xdgSurface(
         QStringLiteral(R"re(get_xdg_surface\(new id xdg_surface@(\d+), wl_surface@(\d+)\))re"));
-    static const QRegularExpression toplevel(
+    static const QRegularExpression made(
         QStringLiteral(R"re(xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)\))re"));
     static const QRegularExpression titled(
         QStringLiteral(R"re(xdg_toplevel@(\d+)\.set_title\("(.*)"\))re"));
     static const QRegularExpression minimum(
         QStringLiteral(R"re(xdg_toplevel@(\d+)\.set_min_size\((\d+), (\d+)\))re"));
-    static const QRegularExpression attached(
-        QStringLiteral(R"re(wl_surface@(\d+)\.attach\(wl_buffer@)re"));
-    static const QRegularExpression entered(
-        QStringLiteral(R"re(wl_surface@(\d+)\.enter\(wl_output@)re"));
-
     QHash<QString, QString> surfaceOfXdg;
-    QHash<QString, QString> surfaceOfToplevel;
-    QHash<QString, QSize> sizeOfToplevel;
-    QSet<QString> titledSurfaces;
-    QSet<QString> attachedSurfaces;
+    std::vector<Toplevel> toplevels;
+    const auto find = [&toplevels](const QString& id) -> Toplevel* {
+        const auto it = std::find_if(toplevels.begin(), toplevels.end(),
+                                     [&id](const Toplevel& t) { return t.id == id; });
+        return it != toplevels.end() ? &*it : nullptr;
+    };
     for (const QByteArray& raw : log.split('\n')) {
         const QString line = QString::fromUtf8(raw);
         QRegularExpressionMatch match;
         if ((match = xdgSurface.match(line)).hasMatch()) {
             surfaceOfXdg.insert(match.captured(1), match.captured(2));
-        } else if ((match = toplevel.match(line)).hasMatch()) {
-            surfaceOfToplevel.insert(match.captured(2), surfaceOfXdg.value(match.captured(1)));
-        } else if ((match = minimum.match(line)).hasMatch()) {
-            sizeOfToplevel.insert(match.captured(1),
-                                  QSize(match.captured(2).toInt(), match.captured(3).toInt()));
+        } else if ((match = made.match(line)).hasMatch()) {
+            toplevels.push_back({match.captured(2), surfaceOfXdg.value(match.captured(1)), {}, {}});
         } else if ((match = titled.match(line)).hasMatch()) {
-            if (match.captured(2) == title && sizeOfToplevel.value(match.captured(1)) == client) {
-                titledSurfaces.insert(surfaceOfToplevel.value(match.captured(1)));
+            if (Toplevel* t = find(match.captured(1))) {
+                t->title = match.captured(2);
             }
-        } else if ((match = attached.match(line)).hasMatch()) {
+        } else if ((match = minimum.match(line)).hasMatch()) {
+            if (Toplevel* t = find(match.captured(1))) {
+                t->minimum = QSize(match.captured(2).toInt(), match.captured(3).toInt());
+            }
+        }
+    }
+    return toplevels;
+}
+
+// True when the log shows a window of the given title and client size with a picture
+// attached and placed on the compositor's output.
+bool WindowShown(const QByteArray& log, const QString& title, const QSize& client) {
+    static const QRegularExpression attached(
+        QStringLiteral(R"re(wl_surface@(\d+)\.attach\(wl_buffer@)re"));
+    static const QRegularExpression entered(
+        QStringLiteral(R"re(wl_surface@(\d+)\.enter\(wl_output@)re"));
+    QSet<QString> windowSurfaces;
+    for (const Toplevel& t : Toplevels(log)) {
+        if (t.title == title && t.minimum == client) {
+            windowSurfaces.insert(t.surface);
+        }
+    }
+    QSet<QString> attachedSurfaces;
+    for (const QByteArray& raw : log.split('\n')) {
+        const QString line = QString::fromUtf8(raw);
+        QRegularExpressionMatch match;
+        if ((match = attached.match(line)).hasMatch()) {
             attachedSurfaces.insert(match.captured(1));
-        } else if ((match = entered.match(line)).hasMatch()) {
-            const QString surface = match.captured(1);
-            if (titledSurfaces.contains(surface) && attachedSurfaces.contains(surface)) {
-                return true;
-            }
+        } else if ((match = entered.match(line)).hasMatch() &&
+                   windowSurfaces.contains(match.captured(1)) &&
+                   attachedSurfaces.contains(match.captured(1))) {
+            return true;
         }
     }
     return false;
@@ -216,38 +245,13 @@ TEST(Wayland, WithBothTheGameOpensXUnlessQtIsToldOtherwise) {
     }
 }
 
-// The wl_surface of the toplevel titled so, as the game's log names them; empty when none.
-QString SurfaceTitled(const QByteArray& log, const QString& title) {
-    static const QRegularExpression xdgSurface(
-        QStringLiteral(R"re(get_xdg_surface\(new id xdg_surface@(\d+), wl_surface@(\d+)\))re"));
-    static const QRegularExpression toplevel(
-        QStringLiteral(R"re(xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)\))re"));
-    static const QRegularExpression titled(
-        QStringLiteral(R"re(xdg_toplevel@(\d+)\.set_title\("(.*)"\))re"));
-    QHash<QString, QString> surfaceOfXdg;
-    QHash<QString, QString> surfaceOfToplevel;
-    QString found;
-    for (const QByteArray& raw : log.split('\n')) {
-        const QString line = QString::fromUtf8(raw);
-        QRegularExpressionMatch match;
-        if ((match = xdgSurface.match(line)).hasMatch()) {
-            surfaceOfXdg.insert(match.captured(1), match.captured(2));
-        } else if ((match = toplevel.match(line)).hasMatch()) {
-            surfaceOfToplevel.insert(match.captured(2), surfaceOfXdg.value(match.captured(1)));
-        } else if ((match = titled.match(line)).hasMatch() && match.captured(2) == title) {
-            found = surfaceOfToplevel.value(match.captured(1));
+// The last of the game's windows titled so; nothing when none.
+std::optional<Toplevel> Titled(const QByteArray& log, const QString& title) {
+    std::optional<Toplevel> found;
+    for (const Toplevel& t : Toplevels(log)) {
+        if (t.title == title) {
+            found = t;
         }
-    }
-    return found;
-}
-
-// The xdg_toplevel titled so; empty when none.
-QString ToplevelTitled(const QByteArray& log, const QString& title) {
-    const QRegularExpression titled(QStringLiteral(R"re(xdg_toplevel@(\d+)\.set_title\("%1"\))re")
-                                        .arg(QRegularExpression::escape(title)));
-    QString found;
-    for (auto it = titled.globalMatch(QString::fromUtf8(log)); it.hasNext();) {
-        found = it.next().captured(1);
     }
     return found;
 }
@@ -318,19 +322,23 @@ TEST(Wayland, OnWestonsDesktopTheBoardSurvivesMaximisingAndHelpBelongsToIt) {
     Game game(env);
     ASSERT_TRUE(game.waitFor(SplashShown)) << game.log().right(4000).toStdString();
 
-    const auto splash = FindSurface(x, game, screen, SurfaceTitled(game.log(), "Welcome"));
+    const auto splash =
+        FindSurface(x, game, screen,
+                    Titled(game.log(), QStringLiteral("Welcome")).value_or(Toplevel{}).surface);
     ASSERT_TRUE(splash) << "the pointer never entered the splash";
     const QPoint enterHere = *splash + kClientInSurface + QPoint(204, 380);
     x.click(enterHere.x(), enterHere.y());
     ASSERT_TRUE(game.waitFor([](const QByteArray& log) {
         return WindowShown(log, QStringLiteral("Veltrane Solitaire"), QSize(621, 480));
     })) << game.log().right(4000).toStdString();
-    const QString boardToplevel = ToplevelTitled(game.log(), "Veltrane Solitaire");
+    const QString boardToplevel =
+        Titled(game.log(), QStringLiteral("Veltrane Solitaire")).value_or(Toplevel{}).id;
 
     // The maximise button of Qt's title bar (or weston's own maximise key): the board is drawn
     // at the size the compositor configured, as the protocol requires, and plays on.
-    const auto board =
-        FindSurface(x, game, screen, SurfaceTitled(game.log(), "Veltrane Solitaire"));
+    const auto board = FindSurface(
+        x, game, screen,
+        Titled(game.log(), QStringLiteral("Veltrane Solitaire")).value_or(Toplevel{}).surface);
     ASSERT_TRUE(board) << "the pointer never entered the board";
     const QPoint maximise = *board + QPoint(621 + 6 - 54 + 9, 15);
     const qsizetype beforeMaximise = game.log().size();
@@ -370,14 +378,17 @@ TEST(Wayland, OnWestonsDesktopTheBoardSurvivesMaximisingAndHelpBelongsToIt) {
     ASSERT_TRUE(game.waitFor([](const QByteArray& log) {
         return WindowShown(log, QStringLiteral("Veltrane - Help"), QSize(441, 304));
     })) << game.log().right(4000).toStdString();
-    const QString helpToplevel = ToplevelTitled(game.log(), "Veltrane - Help");
+    const QString helpToplevel =
+        Titled(game.log(), QStringLiteral("Veltrane - Help")).value_or(Toplevel{}).id;
     EXPECT_TRUE(game.log().contains(QStringLiteral("xdg_toplevel@%1.set_parent(xdg_toplevel@%2)")
                                         .arg(helpToplevel, boardToplevel)
                                         .toUtf8()));
 
     // Minimised from its own title bar, Help comes back with a click on the board it blocks,
     // above it; its buttons take real clicks: About reads its page, OK closes it.
-    auto help = FindSurface(x, game, screen, SurfaceTitled(game.log(), "Veltrane - Help"));
+    auto help = FindSurface(
+        x, game, screen,
+        Titled(game.log(), QStringLiteral("Veltrane - Help")).value_or(Toplevel{}).surface);
     ASSERT_TRUE(help) << "the pointer never entered Help";
     const QPoint minimise = *help + QPoint(441 + 6 - 63, 15);
     x.click(minimise.x(), minimise.y());
@@ -386,7 +397,9 @@ TEST(Wayland, OnWestonsDesktopTheBoardSurvivesMaximisingAndHelpBelongsToIt) {
             QStringLiteral("xdg_toplevel@%1.set_minimized()").arg(helpToplevel).toUtf8());
     }));
     x.click(onBoard.x(), onBoard.y());
-    help = FindSurface(x, game, screen, SurfaceTitled(game.log(), "Veltrane - Help"));
+    help = FindSurface(
+        x, game, screen,
+        Titled(game.log(), QStringLiteral("Veltrane - Help")).value_or(Toplevel{}).surface);
     ASSERT_TRUE(help) << "Help stayed out of reach";
     const QPoint about = *help + kClientInSurface + QPoint(363, 254);
     x.click(about.x(), about.y());
