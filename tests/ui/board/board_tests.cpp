@@ -294,7 +294,7 @@ TEST_F(Board, TheKeysGoInReadingOrderAndByDirectionAndStopAtTheEdges) {
         EXPECT_EQ(QApplication::focusWidget(), order[i]) << i;
     }
 
-    auto from = [this](BoardPlace* place, Qt::Key key) {
+    auto from = [](BoardPlace* place, Qt::Key key) {
         place->setFocus();
         QTest::keyClick(place, key);
         return QApplication::focusWidget();
