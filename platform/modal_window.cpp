@@ -1,28 +1,19 @@
 #include "platform/modal_window.h"
 
+#include "platform/x11.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
-#include <QtGui/qguiapplication_platform.h>
 #include <cstdlib>
 #include <optional>
-#include <xcb/xcb.h>
 
 namespace veltrane::platform {
 namespace {
-
-xcb_atom_t internAtom(xcb_connection_t* c, const char* name, std::uint16_t length) {
-    xcb_intern_atom_reply_t* reply =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, length, name), nullptr);
-    const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    std::free(reply);
-    return atom;
-}
 
 // The workspace the window manager has put an X window on, if it says.
 std::optional<std::uint32_t> workspaceOf(xcb_connection_t* c, xcb_atom_t desktop,
@@ -41,15 +32,13 @@ std::optional<std::uint32_t> workspaceOf(xcb_connection_t* c, xcb_atom_t desktop
 // transient for another: the modal window is asked back onto the workspace of the window it
 // blocks, as the desktop's window-manager convention lets a program ask.
 void joinOwnersWorkspace(QWidget* window) {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = X11Connection();
     const QWindow* handle = window->windowHandle();
     const QWindow* owner = handle != nullptr ? handle->transientParent() : nullptr;
-    if (x11 == nullptr || x11->connection() == nullptr || owner == nullptr) {
+    if (c == nullptr || owner == nullptr) {
         return;
     }
-    xcb_connection_t* c = x11->connection();
-    constexpr char kDesktop[] = "_NET_WM_DESKTOP";
-    const xcb_atom_t desktop = internAtom(c, kDesktop, sizeof(kDesktop) - 1);
+    const xcb_atom_t desktop = InternAtom(c, "_NET_WM_DESKTOP");
     const auto ownerWorkspace = workspaceOf(c, desktop, static_cast<xcb_window_t>(owner->winId()));
     const auto ownWorkspace = workspaceOf(c, desktop, static_cast<xcb_window_t>(handle->winId()));
     if (!ownerWorkspace || ownWorkspace == ownerWorkspace) {
@@ -77,10 +66,8 @@ class ModalKeeper : public QObject, public QAbstractNativeEventFilter {
         qApp->installEventFilter(this);
         // On X, the workspace changes of either window, which window managers report on the
         // window itself and Qt does not.
-        const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        if (x11 != nullptr && x11->connection() != nullptr) {
-            constexpr char kDesktop[] = "_NET_WM_DESKTOP";
-            desktopAtom_ = internAtom(x11->connection(), kDesktop, sizeof(kDesktop) - 1);
+        if (xcb_connection_t* c = X11Connection()) {
+            desktopAtom_ = InternAtom(c, "_NET_WM_DESKTOP");
             qApp->installNativeEventFilter(this);
         }
     }

@@ -3,6 +3,7 @@
 #include "platform/message_box.h"
 #include "platform/modal_window.h"
 #include "platform/pictures.h"
+#include "platform/x11.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -10,11 +11,8 @@
 #include <QPalette>
 #include <QWidget>
 #include <QWindow>
-#include <QtGui/qguiapplication_platform.h>
 #include <array>
 #include <cstdint>
-#include <cstdlib>
-#include <xcb/xcb.h>
 
 namespace veltrane::platform {
 namespace {
@@ -40,16 +38,13 @@ constexpr std::uint32_t kDecorationMinimise = 1U << 5;
 // made and when its flags change, so this runs after the window exists and before it is
 // mapped, and the window's flags are not changed afterwards.
 void writeFixedSizeMotifHints(QWidget* window, bool minimisable) {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->connection() == nullptr) {
+    xcb_connection_t* c = X11Connection();
+    if (c == nullptr) {
         return;
     }
-    xcb_connection_t* c = x11->connection();
     const auto id = static_cast<xcb_window_t>(window->winId());
-    constexpr char kName[] = "_MOTIF_WM_HINTS";
-    xcb_intern_atom_reply_t* atom =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof(kName) - 1, kName), nullptr);
-    if (atom == nullptr) {
+    const xcb_atom_t hints = InternAtom(c, "_MOTIF_WM_HINTS");
+    if (hints == XCB_ATOM_NONE) {
         return;
     }
     std::uint32_t functions = kFunctionMove | kFunctionClose;
@@ -60,10 +55,9 @@ void writeFixedSizeMotifHints(QWidget* window, bool minimisable) {
     }
     const std::array<std::uint32_t, 5> values{kHintsFunctions | kHintsDecorations, functions,
                                               decorations, 0, 0};
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, atom->atom, atom->atom, 32, values.size(),
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, hints, hints, 32, values.size(),
                         values.data());
     xcb_flush(c);
-    std::free(atom);
 }
 
 bool isOrdinaryWindow(const QWidget* widget) {
