@@ -1,8 +1,8 @@
 #pragma once
 // One saved game, read as the game reads it at a restart, with the promises the reader makes
-// about any bytes at all: no exception escapes; a refused text leaves the board alone; an
-// accepted one lays out a board on which every card lies in one place, which saves back to a
-// text that reads to the same game, and on which play goes on without a run-time error.
+// about any bytes at all: no exception escapes, a refused text leaves the board alone, and an
+// accepted one lays out a board on which every card lies in one place and play goes on without
+// a run-time error.
 
 #include <cstddef>
 #include <cstdint>
