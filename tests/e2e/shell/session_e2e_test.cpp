@@ -311,6 +311,7 @@ std::vector<QImage> Places(XSession& x, WindowId board, const QImage& screen) {
     spots.insert(spots.end(), expected::kSlots.begin(), expected::kSlots.end());
     spots.insert(spots.end(), {expected::kStock, expected::kWaste});
     std::vector<QImage> places;
+    places.reserve(spots.size());
     for (const expected::Spot& spot : spots) {
         places.push_back(screen.copy(origin.x() + spot.left, origin.y() + spot.top,
                                      expected::kCardWidth, expected::kCardHeight));
