@@ -10,6 +10,8 @@
 
 namespace veltrane {
 
+struct SavedPosition;
+
 class Game {
   public:
     // The win handler opens the win dialog; it returns when the dialog has closed.
@@ -45,6 +47,10 @@ class Game {
     // Foundations and winning
     void img_ace_Click(Int16 Index);
     void GameWin();
+
+    // A saved game (saved_game.h), checked before: its deal as Deal lays it, then every place
+    // as play left it, with nothing picked.
+    void RestoreGame(const SavedPosition& saved);
 
   private:
     RandomSource* random_;
