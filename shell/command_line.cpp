@@ -47,7 +47,9 @@ QString Usage() {
                "                   a display of 116 to 125 pixels per inch gets the LARGE FONTS\n"
                "                   message and the game ends. For a font DPI of 120 (a 125 %\n"
                "                   text scale) start it as QT_FONT_DPI=96 veltrane; for a Qt\n"
-               "                   scale of 1.25, as QT_SCALE_FACTOR=1 veltrane.\n")
+               "                   scale of 1.25, as QT_SCALE_FACTOR=1 veltrane.\n"
+               "  XDG_STATE_HOME   where a game in progress is saved for the session manager\n"
+               "                   (veltrane/session-KEY; ~/.local/state when unset).\n")
         .arg(platform::ProgramFolder());
 }
 
