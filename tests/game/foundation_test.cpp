@@ -38,6 +38,7 @@ TEST_F(Foundation, OnlyTheNextRankOfTheSuitIsTaken) {
 // A click that changes nothing reports why, in the rules' own terms; one that does, Done.
 TEST_F(Foundation, EveryRefusedClickReportsWhy) {
     using enum ClickOutcome;
+    game_.InitNewGame();
     EXPECT_EQ(play(game_, "S"), NotDealt) << "before the first deal";
     EXPECT_EQ(play(game_, "D f1"), NothingPicked);
     EXPECT_EQ(play(game_, "t14 f2"), WrongSuit) << "the two of spades on diamonds";
