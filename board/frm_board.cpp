@@ -147,10 +147,10 @@ void frm_board::createPlaces() {
             make(QStringLiteral("img_cards_%1").arg(i), veltrane::board::SlotName(i), true,
                  [this, i] { img_cards_Click(i); });
     }
-    img_deck_ = make(QStringLiteral("img_deck"), QStringLiteral("Stock"), false,
-                     [this] { img_deck_Click(); });
-    img_dealt_ = make(QStringLiteral("img_dealt"), QStringLiteral("Waste"), true,
-                      [this] { img_dealt_Click(); });
+    img_deck_ = make(QStringLiteral("img_deck"), QCoreApplication::translate("Speech", "Stock"),
+                     false, [this] { img_deck_Click(); });
+    img_dealt_ = make(QStringLiteral("img_dealt"), QCoreApplication::translate("Speech", "Waste"),
+                      true, [this] { img_dealt_Click(); });
 
     order_.assign(img_ace_.begin(), img_ace_.end());
     order_.insert(order_.end(), img_cards_.begin(), img_cards_.end());
