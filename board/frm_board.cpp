@@ -374,7 +374,7 @@ QString frm_board::news(std::size_t index, ClickOutcome outcome, const QString& 
     if (index < 4 && state.AwaitingDeal == veltrane::VbTrue) {
         return {}; // the win dialog has said it
     }
-    const QString said = description(index);
+    QString said = description(index);
     if (index != kWasteIndex && waste != wasteBefore) {
         return Joined(said, WasteNow(DescribePicture(model.img_dealt)));
     }

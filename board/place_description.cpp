@@ -107,9 +107,9 @@ QString DescribeStock(const Place& place, Int16 cardsLeft, bool secondPass, bool
                                   QCoreApplication::translate("Speech", "no pass left"));
     }
     //: Cards left face down in the stock.
-    const QString count =
-        cardsLeft == 1 ? QCoreApplication::translate("Speech", "1 card")
-                       : QCoreApplication::translate("Speech", "%n cards", nullptr, cardsLeft);
+    QString count = cardsLeft == 1
+                        ? QCoreApplication::translate("Speech", "1 card")
+                        : QCoreApplication::translate("Speech", "%n cards", nullptr, cardsLeft);
     if (countOnly) {
         return count;
     }
