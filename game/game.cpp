@@ -1,7 +1,9 @@
 #include "game/game.h"
 
 #include "game/cards.h"
+#include "game/saved_game.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace veltrane {
@@ -96,6 +98,9 @@ void Game::DealOuterCards() {
         s.SlotSuit(i) = CardSuit(card);
     }
     s.AwaitingDeal = VbFalse;
+    for (int i = 1; i <= 52; ++i) {
+        s.DealOrder(i) = s.Deck(i);
+    }
 }
 
 void Game::ShowBlank(Int16 slot) {
@@ -323,6 +328,80 @@ bool Game::GameWin() {
         return true;
     }
     return false;
+}
+
+void Game::RestoreGame(const SavedPosition& saved) {
+    auto& s = state_;
+    const Int16 helpTopic = s.HelpTopic;
+    s = GameState{};
+    s.HelpTopic = helpTopic;
+    board_ = BoardModel{};
+    // The deal as InitNewGame and DealOuterCards lay it, the saved order in place of a shuffle.
+    board_.img_deck.Picture = Picture::card(0);
+    board_.img_dealt.Picture = img_blank;
+    const auto append = [&s](Int16 card) {
+        s.Deck.resizePreserve(s.Deck.size() + 1);
+        s.Deck(s.Deck.size()) = card;
+    };
+    for (const Int16 card : saved.deal) {
+        append(card);
+    }
+    DealAces();
+    DealOuterCards();
+
+    for (Int16 k = 1; k <= 4; ++k) {
+        const Int16 top = saved.foundations.at(static_cast<std::size_t>(k - 1));
+        s.FoundationTop(k) = CardRank(top);
+        board_.img_ace(k).Picture = Picture::card(top);
+    }
+    for (Int16 i = kFirstSlot; i <= kLastSlot; ++i) {
+        const Int16 card = saved.slots.at(static_cast<std::size_t>(i - kFirstSlot));
+        if (card == 0) {
+            ShowBlank(i);
+        } else {
+            board_.img_cards(i).Picture = Picture::card(card);
+            s.SlotRank(i) = CardRank(card);
+            s.SlotSuit(i) = CardSuit(card);
+        }
+    }
+
+    // The stock and the waste come from the rules' own turns of a pass that holds the waste's
+    // cards, then the stock's. The first pass runs through the whole deck, the cards already
+    // gone from it first, so that it runs out at position 52 as in play.
+    const bool firstPass = saved.passes == 0 || (saved.passes == 1 && saved.stock.empty());
+    s.Deck.resizePreserve(0);
+    if (firstPass) {
+        for (const Int16 card : saved.deal) {
+            if (std::find(saved.waste.begin(), saved.waste.end(), card) == saved.waste.end() &&
+                std::find(saved.stock.begin(), saved.stock.end(), card) == saved.stock.end()) {
+                append(card);
+            }
+        }
+    }
+    const int gone = s.Deck.size();
+    for (const Int16 card : saved.waste) {
+        append(card);
+    }
+    for (const Int16 card : saved.stock) {
+        append(card);
+    }
+    s.DeckPos = toInt16(gone);
+    s.DeckEnd = s.Deck.size();
+    s.StockRunOut = firstPass ? 0 : 1;
+    for (std::size_t n = 0; n < saved.waste.size(); ++n) {
+        DealCard();
+    }
+    if (saved.waste.empty() && saved.stock.empty()) {
+        // Nothing to turn: the stock shows what the last turn of its pass left.
+        board_.img_deck.Picture = saved.passes == 1 ? img_click : img_blank;
+        s.StockRunOut = 1;
+        s.DeckEnd = 0;
+    }
+
+    // Four complete foundations are a won game: the stock stays closed until the next Deal.
+    const bool won = std::all_of(saved.foundations.begin(), saved.foundations.end(),
+                                 [](Int16 top) { return CardRank(top) == 13; });
+    s.AwaitingDeal = won ? VbTrue : VbFalse;
 }
 
 } // namespace veltrane

@@ -11,6 +11,8 @@
 
 namespace veltrane {
 
+struct SavedPosition;
+
 // What a click did: Done when the rules changed anything, otherwise why they changed nothing.
 // The rules decide it; whatever tells the player (the board's screen-reader words) only says it.
 enum class ClickOutcome : std::uint8_t {
@@ -60,6 +62,10 @@ class Game {
     ClickOutcome img_ace_Click(Int16 Index);
     // True when the game is won (and the win dialog has been shown).
     bool GameWin();
+
+    // A saved game (saved_game.h), checked before: its deal as Deal lays it, then every place
+    // as play left it, with nothing picked.
+    void RestoreGame(const SavedPosition& saved);
 
   private:
     RandomSource* random_;
