@@ -115,10 +115,13 @@ void Game::ShowBlank(Int16 slot) {
     }
 }
 
-void Game::img_deck_Click() {
+ClickOutcome Game::img_deck_Click() {
     auto& s = state_;
-    if (board_.img_deck.Picture == img_blank || s.AwaitingDeal == VbTrue) {
-        return;
+    if (s.AwaitingDeal == VbTrue) {
+        return ClickOutcome::NotDealt;
+    }
+    if (board_.img_deck.Picture == img_blank) {
+        return ClickOutcome::NoPassLeft;
     }
     board_.img_dealt.BorderStyle = 0;
     for (int i = kFirstSlot; i <= kLastSlot; ++i) {
@@ -134,6 +137,7 @@ void Game::img_deck_Click() {
     } else {
         DealCard();
     }
+    return ClickOutcome::Done;
 }
 
 void Game::DealCard() {
@@ -206,15 +210,15 @@ void Game::ShowPreviousCard() {
     }
 }
 
-void Game::img_dealt_Click() {
+ClickOutcome Game::img_dealt_Click() {
     auto& s = state_;
     for (int i = kFirstSlot; i <= kLastSlot; ++i) {
         if (board_.img_cards(i).BorderStyle == 1) {
-            return;
+            return ClickOutcome::OtherPicked;
         }
     }
     if (board_.img_dealt.Picture == img_blank) {
-        return;
+        return ClickOutcome::WasteEmpty;
     }
     if (board_.img_dealt.BorderStyle == 0) {
         board_.img_dealt.BorderStyle = 1;
@@ -223,16 +227,17 @@ void Game::img_dealt_Click() {
         board_.img_dealt.BorderStyle = 0;
         s.CardPicked = 0;
     }
+    return ClickOutcome::Done;
 }
 
-void Game::img_cards_Click(Int16 Index) {
+ClickOutcome Game::img_cards_Click(Int16 Index) {
     auto& s = state_;
     Place& slot = board_.img_cards(Index);
     const int group = (Index - kFirstSlot) / 4 + 1;
 
     if (slot.Picture.isEmptySlotMark()) {
         if (s.CardPicked == 0 || slot.BorderStyle != 0) {
-            return;
+            return ClickOutcome::NothingPicked;
         }
         const Int16 suit = s.FoundationSuit(group);
         // The waste is tried before the tableau.
@@ -243,7 +248,7 @@ void Game::img_cards_Click(Int16 Index) {
             s.CardPicked = 0;
             slot.Picture = board_.img_dealt.Picture;
             ShowPreviousCard();
-            return;
+            return ClickOutcome::Done;
         }
         for (Int16 j = kFirstSlot; j <= kLastSlot; ++j) {
             Place& source = board_.img_cards(j);
@@ -254,10 +259,10 @@ void Game::img_cards_Click(Int16 Index) {
                 s.SlotRank(Index) = s.SlotRank(j);
                 s.SlotSuit(Index) = s.SlotSuit(j);
                 s.CardPicked = 0;
-                return;
+                return ClickOutcome::Done;
             }
         }
-        return;
+        return ClickOutcome::WrongSuit;
     }
 
     if (slot.BorderStyle == 1) {
@@ -266,36 +271,49 @@ void Game::img_cards_Click(Int16 Index) {
     } else if (s.CardPicked == 0) {
         slot.BorderStyle = 1;
         s.CardPicked = 1;
+    } else {
+        return ClickOutcome::OtherPicked;
     }
+    return ClickOutcome::Done;
 }
 
-void Game::img_ace_Click(Int16 Index) {
+ClickOutcome Game::img_ace_Click(Int16 Index) {
     auto& s = state_;
     Place& foundation = board_.img_ace(Index);
+    const bool picked = s.CardPicked == 1;
+    // Why a picked card stays where it is: the suit is told before the rank.
+    ClickOutcome outcome = picked ? ClickOutcome::WrongRank : ClickOutcome::NothingPicked;
+    auto offer = [&](Int16 rank, Int16 suit) {
+        if (suit != s.FoundationSuit(Index)) {
+            outcome = ClickOutcome::WrongSuit;
+        }
+        return rank == add16(s.FoundationTop(Index), 1) && suit == s.FoundationSuit(Index);
+    };
     // No break after a move: the game looks at every slot, and only one can hold the frame.
     for (Int16 j = kFirstSlot; j <= kLastSlot; ++j) {
         Place& source = board_.img_cards(j);
-        if (source.BorderStyle == 1 && s.SlotRank(j) == add16(s.FoundationTop(Index), 1) &&
-            s.SlotSuit(j) == s.FoundationSuit(Index)) {
+        if (source.BorderStyle == 1 && offer(s.SlotRank(j), s.SlotSuit(j))) {
             s.FoundationTop(Index) = s.SlotRank(j);
             foundation.Picture = source.Picture;
             ShowBlank(j);
             source.BorderStyle = 0;
             s.CardPicked = 0;
+            outcome = ClickOutcome::Done;
         }
     }
-    if (board_.img_dealt.BorderStyle == 1 && s.WasteRank == add16(s.FoundationTop(Index), 1) &&
-        s.WasteSuit == s.FoundationSuit(Index)) {
+    if (board_.img_dealt.BorderStyle == 1 && offer(s.WasteRank, s.WasteSuit)) {
         s.FoundationTop(Index) = s.WasteRank;
         foundation.Picture = board_.img_dealt.Picture;
         board_.img_dealt.BorderStyle = 0;
         s.CardPicked = 0;
         ShowPreviousCard();
+        outcome = ClickOutcome::Done;
     }
-    GameWin();
+    // A click that opens the win dialog (again, after a win) did something the player hears.
+    return GameWin() ? ClickOutcome::Done : outcome;
 }
 
-void Game::GameWin() {
+bool Game::GameWin() {
     int complete = 0;
     for (int k = 1; k <= 4; ++k) {
         if (state_.FoundationTop(k) == 13) {
@@ -307,7 +325,9 @@ void Game::GameWin() {
         if (winHandler_) {
             winHandler_();
         }
+        return true;
     }
+    return false;
 }
 
 void Game::RestoreGame(const SavedPosition& saved) {
