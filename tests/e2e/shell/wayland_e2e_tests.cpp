@@ -29,10 +29,12 @@ namespace {
 constexpr int kTimeoutMs = 20000;
 
 // A weston on a socket of its own, in a runtime folder of its own; stopped with it. Headless,
-// or in a window of an X session, where real input from the X server reaches its clients.
+// or in a window of an X session, where real input from the X server reaches its clients; with
+// its desktop shell, or another (kiosk-shell.so).
 class Weston {
   public:
-    explicit Weston(const veltrane::e2e::XSession* inside = nullptr) {
+    explicit Weston(const veltrane::e2e::XSession* inside = nullptr,
+                    const QString& shell = QStringLiteral("desktop-shell.so")) {
         if (!runtime_.isValid()) {
             throw std::runtime_error("no runtime folder for weston");
         }
@@ -51,6 +53,7 @@ class Weston {
         server_.setStandardOutputFile(runtime_.filePath(QStringLiteral("weston.log")));
         server_.start(QStringLiteral("weston"),
                       backend + QStringList{QStringLiteral("--socket=") + socket(),
+                                            QStringLiteral("--shell=") + shell,
                                             QStringLiteral("--idle-time=0")});
         if (!server_.waitForStarted(kTimeoutMs)) {
             throw std::runtime_error("weston did not start");
@@ -290,6 +293,34 @@ std::optional<QPoint> FindSurface(veltrane::e2e::XSession& x, Game& game, const 
 
 bool ProtocolError(const QByteArray& log) {
     return log.contains("Protocol error") || log.contains(".error(");
+}
+
+// A kiosk compositor shows every window full screen. The protocol lets a full-screen window
+// keep a smaller size, which the compositor centres, and the splash keeps its own.
+TEST(Wayland, UnderAKioskShellTheSplashKeepsItsOwnSize) {
+    const Weston weston(nullptr, QStringLiteral("kiosk-shell.so"));
+    Game game(WaylandOnly(weston));
+    ASSERT_TRUE(game.waitFor(SplashShown)) << game.log().right(4000).toStdString();
+    const QString splash = Titled(game.log(), QStringLiteral("Welcome")).value_or(Toplevel{}).id;
+    const QRegularExpression fullScreen(
+        QStringLiteral(R"re(xdg_toplevel@%1\.configure\((\d+), (\d+), array\[)re").arg(splash));
+    const QRegularExpression xdgSurface(
+        QStringLiteral(R"re(xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@%1\))re")
+            .arg(splash));
+    EXPECT_TRUE(game.waitFor([&](const QByteArray& raw) {
+        const QString log = QString::fromUtf8(raw);
+        const QString ownSize = QStringLiteral("xdg_surface@%1.set_window_geometry(0, 0, 401, 405)")
+                                    .arg(xdgSurface.match(log).captured(1));
+        for (auto it = fullScreen.globalMatch(log); it.hasNext();) {
+            const QRegularExpressionMatch configured = it.next();
+            if (configured.captured(1).toInt() > 401) {
+                return log.indexOf(ownSize, configured.capturedEnd()) >= 0;
+            }
+        }
+        return false;
+    })) << game.log().right(4000).toStdString();
+    EXPECT_FALSE(ProtocolError(game.log()));
+    EXPECT_EQ(game.process().state(), QProcess::Running);
 }
 
 // Qt's own title bar on weston's desktop: the surface holds it, 30 pixels high with a 3-pixel

@@ -82,9 +82,13 @@ bool ModalAboveBoard(XSession& x, WindowId board, WindowId modal) {
 // its own size, before a window manager forces another.
 int menuBarHeight = 0;
 
-// A point of the board's client area below its menu bar.
+// A point of the board's client area below its menu bar. A window made larger than its own
+// size shows the board in its middle.
 QPoint OnBoard(XSession& x, WindowId board, QPoint at) {
-    return x.clientGeometry(board).topLeft() + QPoint(0, menuBarHeight) + at;
+    const QRect client = x.clientGeometry(board);
+    const QPoint margin((client.width() - expected::kBoard.clientWidth) / 2,
+                        (client.height() - expected::kBoard.clientHeight - menuBarHeight) / 2);
+    return client.topLeft() + margin + QPoint(0, menuBarHeight) + at;
 }
 
 void ClickBoard(XSession& x, WindowId board, QPoint at) {
@@ -118,9 +122,13 @@ void ExpectModalStaysInReach(XSession& x, WindowId board, WindowId modal) {
         EXPECT_TRUE(x.waitFor([&] { return ModalAboveBoard(x, board, modal); }, kReachMs));
     }
     {
-        SCOPED_TRACE("the board minimised, then brought back from the task list");
+        SCOPED_TRACE("the board minimised from the task list, then brought back from it");
         Xdotool(x, {QStringLiteral("windowminimize"), QString::number(board)});
-        x.waitFor([&] { return !x.viewable(board); }, kReachMs);
+        // The manager minimises the modal window with the board it belongs to, and once the
+        // game has handled that news, the two are still both minimised.
+        EXPECT_TRUE(x.waitFor([&] { return !x.viewable(board) && !x.viewable(modal); }, kReachMs));
+        EXPECT_TRUE(x.waitForAnswer(board));
+        EXPECT_FALSE(x.viewable(board) || x.viewable(modal)) << "the game undid the minimise";
         Xdotool(x, {QStringLiteral("windowactivate"), QString::number(board)});
         EXPECT_TRUE(x.waitFor([&] { return ModalAboveBoard(x, board, modal); }, kReachMs));
     }
@@ -141,9 +149,10 @@ void ExpectModalStaysInReach(XSession& x, WindowId board, WindowId modal) {
         Xdotool(x, {QStringLiteral("set_desktop_for_window"), QString::number(moved),
                     QStringLiteral("1")});
         x.waitFor([&] { return DesktopOf(x, moved) == 1; }, kReachMs);
-        // The player goes where the board is, and clicks it or picks it from the task list.
+        // The player goes where the board is, and clicks it.
         Xdotool(x, {QStringLiteral("set_desktop"), QString::number(DesktopOf(x, board))});
-        Xdotool(x, {QStringLiteral("windowactivate"), QString::number(board)});
+        x.waitFor([&] { return x.viewable(board); }, kReachMs);
+        ClickBoard(x, board, kBareBoard);
         EXPECT_TRUE(x.waitFor([&] { return DesktopOf(x, modal) == DesktopOf(x, board); }, kReachMs))
             << "board on " << DesktopOf(x, board) << ", modal window on " << DesktopOf(x, modal);
         EXPECT_TRUE(x.waitFor([&] { return ModalAboveBoard(x, board, modal); }, kReachMs));
