@@ -67,6 +67,8 @@ const char* NameOf(WindowManager manager) {
         return "icewm";
     case WindowManager::Metacity:
         return "metacity";
+    case WindowManager::Mutter:
+        return "mutter";
     case WindowManager::Openbox:
         break;
     }
@@ -86,6 +88,10 @@ void XSession::startWindowManager(WindowManager manager) {
     case WindowManager::Metacity:
         arguments = {QStringLiteral("--sm-disable"), QStringLiteral("--compositor=none")};
         // Its settings from memory: the test session has no settings daemon to write to.
+        env.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("memory"));
+        break;
+    case WindowManager::Mutter:
+        arguments = {QStringLiteral("--x11"), QStringLiteral("--sm-disable")};
         env.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("memory"));
         break;
     }

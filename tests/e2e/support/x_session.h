@@ -49,9 +49,10 @@ using WindowId = unsigned long;
 
 // Window managers from Debian that players use and that behave differently towards small fixed
 // windows, dialogs and focus.
-enum class WindowManager { Openbox, IceWM, Metacity };
+// Mutter (GNOME's, on X) needs a session bus: run the test program under dbus-run-session.
+enum class WindowManager { Openbox, IceWM, Metacity, Mutter };
 
-// "openbox", "icewm", "metacity": for test names and messages.
+// "openbox", "icewm", "metacity", "mutter": for test names and messages.
 const char* NameOf(WindowManager manager);
 
 class XSession {
