@@ -6,11 +6,12 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
+#include <string_view>
 
 namespace veltrane::platform {
 namespace {
@@ -28,26 +29,19 @@ std::optional<std::uint32_t> workspaceOf(xcb_connection_t* c, xcb_atom_t desktop
     return found;
 }
 
-// Some X window managers (icewm) move a window alone to another workspace though it is
-// transient for another: the modal window is asked back onto the workspace of the window it
-// blocks, as the desktop's window-manager convention lets a program ask.
-void joinOwnersWorkspace(QWidget* window) {
-    xcb_connection_t* c = X11Connection();
-    const QWindow* handle = window->windowHandle();
-    const QWindow* owner = handle != nullptr ? handle->transientParent() : nullptr;
-    if (c == nullptr || owner == nullptr) {
-        return;
-    }
-    const xcb_atom_t desktop = InternAtom(c, "_NET_WM_DESKTOP");
+// The modal window is asked onto the workspace of the window it blocks, as the desktop's
+// window-manager convention lets a program ask; nothing when both are on the same one.
+void joinOwnersWorkspace(xcb_connection_t* c, xcb_atom_t desktop, const QWidget* window,
+                         const QWidget* owner) {
+    const auto id = static_cast<xcb_window_t>(window->winId());
     const auto ownerWorkspace = workspaceOf(c, desktop, static_cast<xcb_window_t>(owner->winId()));
-    const auto ownWorkspace = workspaceOf(c, desktop, static_cast<xcb_window_t>(handle->winId()));
-    if (!ownerWorkspace || ownWorkspace == ownerWorkspace) {
+    if (!ownerWorkspace || workspaceOf(c, desktop, id) == ownerWorkspace) {
         return;
     }
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
-    message.window = static_cast<xcb_window_t>(handle->winId());
+    message.window = id;
     message.type = desktop;
     message.data.data32[0] = *ownerWorkspace;
     message.data.data32[1] = 1; // asked by the program itself
@@ -58,18 +52,51 @@ void joinOwnersWorkspace(QWidget* window) {
     xcb_flush(c);
 }
 
+// The major opcode of the X input extension, through which Qt takes the pointer's buttons.
+std::uint8_t inputExtension(xcb_connection_t* c) {
+    constexpr std::string_view kName = "XInputExtension";
+    xcb_query_extension_reply_t* reply =
+        xcb_query_extension_reply(c, xcb_query_extension(c, kName.size(), kName.data()), nullptr);
+    const std::uint8_t opcode = reply != nullptr && reply->present != 0 ? reply->major_opcode : 0;
+    std::free(reply);
+    return opcode;
+}
+
+// The X window a key or button press happened in, as the core protocol or the input
+// extension (version 2: event type, device, time, detail, root, then the window) reports it.
+std::optional<xcb_window_t> pressedIn(const xcb_generic_event_t* event, std::uint8_t input) {
+    const int type = event->response_type & 0x7F;
+    if (type == XCB_BUTTON_PRESS || type == XCB_KEY_PRESS) {
+        return reinterpret_cast<const xcb_button_press_event_t*>(event)->event;
+    }
+    const auto* generic = reinterpret_cast<const xcb_ge_generic_event_t*>(event);
+    constexpr std::uint16_t kKeyPress = 2;
+    constexpr std::uint16_t kButtonPress = 4;
+    constexpr std::size_t kWindowAt = 24;
+    if (type == XCB_GE_GENERIC && input != 0 && generic->extension == input &&
+        (generic->event_type == kKeyPress || generic->event_type == kButtonPress)) {
+        xcb_window_t window = 0;
+        std::memcpy(&window, reinterpret_cast<const char*>(event) + kWindowAt, sizeof window);
+        return window;
+    }
+    return std::nullopt;
+}
+
+// Watches the blocked window only. Its activation (picked from the task list, clicked when it
+// did not have the focus) is the player using it: on X a blocked window that gets the focus
+// hands it to its modal window itself when that one is on the screen, so it is only activated
+// when the modal window is out of reach. On X a press in it counts too, as it may have the focus
+// already (metacity gives it when it minimises Help alone).
 class ModalKeeper : public QObject, public QAbstractNativeEventFilter {
   public:
-    explicit ModalKeeper(QWidget* window) : QObject(window), window_(window) {
-        // The whole program's events: the window's own state changes, and the activation of
-        // the windows it blocks.
-        qApp->installEventFilter(this);
-        // On X, the workspace changes of either window, which window managers report on the
-        // window itself and Qt does not.
-        if (xcb_connection_t* c = X11Connection()) {
-            desktopAtom_ = InternAtom(c, "_NET_WM_DESKTOP");
+    ModalKeeper(QWidget* window, QWidget* blocked)
+        : QObject(window), window_(window), blocked_(blocked) {
+        if ((x11_ = X11Connection()) != nullptr) {
+            desktop_ = InternAtom(x11_, "_NET_WM_DESKTOP");
+            input_ = inputExtension(x11_);
             qApp->installNativeEventFilter(this);
         }
+        blocked->installEventFilter(this);
     }
     ~ModalKeeper() override { qApp->removeNativeEventFilter(this); }
     ModalKeeper(const ModalKeeper&) = delete;
@@ -77,82 +104,57 @@ class ModalKeeper : public QObject, public QAbstractNativeEventFilter {
 
     bool nativeEventFilter(const QByteArray& eventType, void* message,
                            qintptr* /*result*/) override {
-        if (desktopAtom_ == XCB_ATOM_NONE || eventType != "xcb_generic_event_t" ||
-            window_.isNull() || window_->windowHandle() == nullptr) {
-            return false;
-        }
-        const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7F) != XCB_PROPERTY_NOTIFY) {
-            return false;
-        }
-        const auto* property = static_cast<const xcb_property_notify_event_t*>(message);
-        const QWindow* owner = window_->windowHandle()->transientParent();
-        const bool ours = property->window == window_->winId() ||
-                          (owner != nullptr && property->window == owner->winId());
-        if (property->atom == desktopAtom_ && ours) {
-            // The modal window goes wherever the board it blocks is: moved alone to another
-            // workspace, it comes back; the board moved, it follows.
-            QTimer::singleShot(0, this, [this] {
-                if (!window_.isNull() && window_->isVisible()) {
-                    joinOwnersWorkspace(window_);
-                }
-            });
+        if (eventType == "xcb_generic_event_t" && blocking()) {
+            const auto in = pressedIn(static_cast<const xcb_generic_event_t*>(message), input_);
+            if (in && *in == blocked_->winId() && outOfReach()) {
+                bringBack();
+            }
         }
         return false;
     }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        const bool minimised = event->type() == QEvent::WindowStateChange && watched == window_ &&
-                               window_->isMinimized();
-        const bool blockedWindowActivated = event->type() == QEvent::WindowActivate &&
-                                            watched != window_ && watched->isWidgetType() &&
-                                            blockedByOurWindow(static_cast<QWidget*>(watched));
-        if (minimised || blockedWindowActivated) {
+        if (event->type() == QEvent::WindowActivate && watched == blocked_ && blocking()) {
             bringBack();
         }
         return false;
     }
 
   private:
-    // A window that our window blocks: not itself modal (a message box over ours is not
-    // blocked), and ours the modal window on top.
-    bool blockedByOurWindow(const QWidget* widget) const {
-        return widget->isWindow() && widget->windowModality() == Qt::NonModal &&
-               window_->isVisible() && QApplication::activeModalWidget() == window_;
+    bool blocking() const {
+        return !window_.isNull() && !blocked_.isNull() && window_->isVisible() &&
+               QApplication::activeModalWidget() == window_;
     }
 
-    // After the event that asked for it has been handled, so the window system's own change
-    // is complete before it is undone.
+    // Minimised, or on another workspace: nothing of it on the screen.
+    bool outOfReach() const {
+        const QWindow* handle = window_->windowHandle();
+        return window_->isMinimized() || handle == nullptr || !handle->isExposed();
+    }
+
     void bringBack() {
-        if (pending_) {
-            return;
+        if (x11_ != nullptr && desktop_ != XCB_ATOM_NONE) {
+            joinOwnersWorkspace(x11_, desktop_, window_, blocked_);
         }
-        pending_ = true;
-        QTimer::singleShot(0, this, [this] {
-            pending_ = false;
-            if (window_.isNull() || !window_->isVisible()) {
-                return;
-            }
-            joinOwnersWorkspace(window_);
-            if (window_->isMinimized()) {
-                window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
-                window_->show();
-            }
-            window_->raise();
-            window_->activateWindow();
-        });
+        if (window_->isMinimized()) {
+            window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+        }
+        window_->raise();
+        window_->activateWindow();
     }
 
     QPointer<QWidget> window_;
-    bool pending_ = false;
-    xcb_atom_t desktopAtom_ = XCB_ATOM_NONE;
+    QPointer<QWidget> blocked_;
+    xcb_connection_t* x11_ = nullptr;
+    xcb_atom_t desktop_ = XCB_ATOM_NONE;
+    std::uint8_t input_ = 0;
 };
 
 } // namespace
 
-void KeepModalWindowInReach(QWidget* window) {
-    new ModalKeeper(window);
+void KeepModalWindowInReach(QWidget* window, QWidget* blocked) {
+    new ModalKeeper(window, blocked);
 }
 
 } // namespace veltrane::platform

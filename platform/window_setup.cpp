@@ -6,11 +6,13 @@
 #include "platform/x11.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QPalette>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -66,6 +68,77 @@ bool isOrdinaryWindow(const QWidget* widget) {
            (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool);
 }
 
+// A window made larger than its own size (maximised from Qt's title bar on Wayland, full screen
+// forced by a window manager, every window under a kiosk compositor) shows its content at its
+// own size in its middle, on the window's own background. On Wayland a full-screen window keeps
+// its own size, as the protocol allows, and the compositor centres it; a maximised one must be
+// drawn at the size the compositor asks for, or the compositor ends the program with a protocol
+// error, so it may grow. Qt applies a configured size before it reports the state, so the limit
+// follows the state reported.
+class OwnSizeKeeper : public QObject {
+  public:
+    OwnSizeKeeper(QWidget* window, bool lone) : QObject(window), window_(window), lone_(lone) {
+        window->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != window_) {
+            return false;
+        }
+        if (event->type() == QEvent::Resize) {
+            centreContent();
+        } else if (event->type() == QEvent::WindowStateChange) {
+            if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+                window_->setMaximumSize(window_->isFullScreen()
+                                            ? window_->minimumSize()
+                                            : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+            }
+            // A tool window offers no minimise button, and owns no other window that could
+            // bring it back; on X a window manager that minimises one anyway (the splash) may
+            // list it nowhere, so it comes back at once rather than leave the game unreachable.
+            // (A Wayland compositor lists every window it minimises.)
+            if (lone_ && window_->isMinimized() && X11Connection() != nullptr &&
+                window_->windowHandle()->transientParent() == nullptr) {
+                window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+                window_->raise();
+                window_->activateWindow();
+            }
+        }
+        return false;
+    }
+
+  private:
+    void centreContent() {
+        const QSize own = window_->minimumSize();
+        const QPoint offset(std::max(0, (window_->width() - own.width()) / 2),
+                            std::max(0, (window_->height() - own.height()) / 2));
+        if (offset == offset_) {
+            return;
+        }
+        if (window_->layout() != nullptr) {
+            // The main window's layout places its menu bar and client area inside the margins.
+            window_->setContentsMargins(offset.x(), offset.y(),
+                                        window_->width() - own.width() - offset.x(),
+                                        window_->height() - own.height() - offset.y());
+        } else {
+            // The other windows place their controls themselves, at fixed points.
+            const QList<QWidget*> controls =
+                window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            for (QWidget* control : controls) {
+                if (!control->isWindow()) {
+                    control->move(control->pos() + offset - offset_);
+                }
+            }
+        }
+        offset_ = offset;
+    }
+
+    QWidget* window_;
+    bool lone_;
+    QPoint offset_;
+};
+
 } // namespace
 
 void PrepareWindow(QWidget* window, const WindowSpec& shape, Background background) {
@@ -89,24 +162,21 @@ void PrepareWindow(QWidget* window, const WindowSpec& shape, Background backgrou
     }
     SizeWindow(window, shape);
     CentreWindow(window, shape);
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        writeFixedSizeMotifHints(window, shape.frame == FrameKind::FixedSingle);
-    } else if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    writeFixedSizeMotifHints(window, shape.frame == FrameKind::FixedSingle);
+    new OwnSizeKeeper(window, shape.frame == FrameKind::ToolWindow);
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         // A Wayland compositor may maximise any window (weston's keys do, and so does the
         // maximise button that Qt 6's own title bar draws on fixed-size windows too), and the
         // window must then be drawn at the size it configured, or the compositor ends the
         // program with a protocol error. Qt holds a window to its maximum size, and weston does
         // not heed a request to leave the state that it has not yet seen drawn; so the window
-        // may grow, its client area keeping its place and size in the top left corner, and
-        // never shrinks below its own size.
+        // may grow, its content centred at its own size, and never shrinks below its own size.
         window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
 }
 
 void OfferNoResize(QWidget* window) {
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        writeFixedSizeMotifHints(window, false);
-    }
+    writeFixedSizeMotifHints(window, false);
 }
 
 void SetOwner(QWidget* window, QWidget* owner) {
@@ -117,7 +187,7 @@ void SetOwner(QWidget* window, QWidget* owner) {
     window->winId();
     owner->window()->winId();
     window->windowHandle()->setTransientParent(owner->window()->windowHandle());
-    KeepModalWindowInReach(window);
+    KeepModalWindowInReach(window, owner->window());
 }
 
 QWidget* BlockedWindow() {

@@ -11,13 +11,48 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QHash>
+#include <QLoggingCategory>
 #include <QMediaDevices>
 #include <QPointer>
+#include <QThread>
 #include <QtEndian>
 #include <optional>
 
 namespace veltrane::platform {
 namespace {
+
+// A desktop without a sound server or an audio device is ordinary, and the game then plays
+// silently; but Qt Multimedia says so on standard error ("PulseAudioService:
+// pa_context_connect() failed"), in Qt's default category. What it says while the game asks it
+// for a sound is kept for diagnostics, under this category's debug messages:
+// QT_LOGGING_RULES="veltrane.sound.debug=true" shows it.
+Q_LOGGING_CATEGORY(lcSound, "veltrane.sound", QtInfoMsg)
+
+QtMessageHandler passedOn = nullptr;
+Qt::HANDLE askingThread = nullptr;
+
+void keepForDiagnostics(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    // Other threads' messages, and the fatal ones, are not the sound system's answer.
+    if (QThread::currentThreadId() != askingThread || type == QtFatalMsg) {
+        passedOn(type, context, text);
+    } else if (lcSound().isDebugEnabled()) {
+        const QMessageLogContext ours(context.file, context.line, context.function,
+                                      lcSound().categoryName());
+        passedOn(QtDebugMsg, ours, text);
+    }
+}
+
+// For as long as it lives, Qt Multimedia's messages on this thread go to the diagnostics.
+class Quiet {
+  public:
+    Quiet() {
+        askingThread = QThread::currentThreadId();
+        passedOn = qInstallMessageHandler(keepForDiagnostics);
+    }
+    ~Quiet() { qInstallMessageHandler(passedOn); }
+    Quiet(const Quiet&) = delete;
+    Quiet& operator=(const Quiet&) = delete;
+};
 
 // Three-byte samples have no sample format of their own on the audio output: they are
 // widened to four bytes, the extra byte below the sample.
@@ -122,6 +157,7 @@ SoundBank* bank() {
 
 extern "C" Q_DECL_EXPORT void veltrane_play_sound(const QString& path) {
     if (veltrane::platform::SoundBank* sounds = veltrane::platform::bank()) {
+        const veltrane::platform::Quiet quiet;
         sounds->play(path);
     }
 }

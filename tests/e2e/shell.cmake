@@ -18,12 +18,14 @@ add_dependencies(command_line_tests veltrane)
 add_test(NAME command_line_tests COMMAND command_line_tests)
 set_tests_properties(command_line_tests PROPERTIES LABELS e2e TIMEOUT 120)
 
-# The program on a headless Wayland compositor, alone and beside an X server.
+# The program on Wayland compositors (weston's desktop and kiosk shells, GNOME's mutter), alone
+# and beside an X server. Mutter needs a session bus, which dbus-run-session gives the test
+# program and every compositor it starts.
 add_executable(wayland_e2e_tests ${CMAKE_CURRENT_LIST_DIR}/shell/wayland_e2e_tests.cpp)
 target_link_libraries(wayland_e2e_tests PRIVATE veltrane_e2e_support GTest::gtest_main)
 target_compile_definitions(wayland_e2e_tests PRIVATE VELTRANE_EXECUTABLE="$<TARGET_FILE:veltrane>")
 add_dependencies(wayland_e2e_tests veltrane)
-add_test(NAME wayland_e2e_tests COMMAND wayland_e2e_tests)
+add_test(NAME wayland_e2e_tests COMMAND dbus-run-session -- $<TARGET_FILE:wayland_e2e_tests>)
 set_tests_properties(wayland_e2e_tests PROPERTIES LABELS e2e TIMEOUT 180)
 
 # A session manager of the test's own, on the X session management library, saves the game's
@@ -41,14 +43,16 @@ add_test(NAME session_e2e_tests COMMAND session_e2e_tests)
 set_tests_properties(session_e2e_tests PROPERTIES LABELS e2e TIMEOUT 120
   ENVIRONMENT "PULSE_SERVER=unix:${CMAKE_CURRENT_BINARY_DIR}/no-sound-server")
 
-# The game's windows under openbox, icewm and metacity: modal windows belong to the board and
-# stay in reach, every window is fixed in size, and a forced resize leaves the game winnable.
+# The game's windows under openbox, icewm, metacity and mutter (on a session bus of the test's
+# own): modal windows belong to the board and stay in reach, every window is fixed in size, and
+# a forced resize leaves the game winnable.
 add_executable(window_manager_e2e_tests
   ${CMAKE_CURRENT_LIST_DIR}/shell/window_manager_e2e_tests.cpp)
 target_link_libraries(window_manager_e2e_tests PRIVATE veltrane_e2e_support GTest::gtest_main)
 target_compile_definitions(window_manager_e2e_tests PRIVATE
                            VELTRANE_FIXED_DEAL_GAME="$<TARGET_FILE:a11y_fixed_deal_game>")
 add_dependencies(window_manager_e2e_tests a11y_fixed_deal_game)
-add_test(NAME window_manager_e2e_tests COMMAND window_manager_e2e_tests)
+add_test(NAME window_manager_e2e_tests
+  COMMAND dbus-run-session -- $<TARGET_FILE:window_manager_e2e_tests>)
 set_tests_properties(window_manager_e2e_tests PROPERTIES LABELS e2e TIMEOUT 300
   ENVIRONMENT "PULSE_SERVER=unix:${CMAKE_CURRENT_BINARY_DIR}/no-sound-server")

@@ -28,43 +28,60 @@ namespace {
 
 constexpr int kTimeoutMs = 20000;
 
-// A weston on a socket of its own, in a runtime folder of its own; stopped with it. Headless,
-// or in a window of an X session, where real input from the X server reaches its clients.
-class Weston {
+enum class Shell { WestonDesktop, WestonKiosk, Mutter };
+
+// A Wayland compositor on a socket of its own, in a runtime folder of its own; stopped with it.
+// Weston headless, or in a window of an X session, where real input from the X server reaches
+// its clients; with its desktop shell or its kiosk shell. GNOME's compositor (mutter) nested in
+// a window of an X session, on the session bus the test program runs under, its output the
+// size of weston's.
+class Compositor {
   public:
-    explicit Weston(const veltrane::e2e::XSession* inside = nullptr) {
+    explicit Compositor(const veltrane::e2e::XSession* inside = nullptr,
+                        Shell shell = Shell::WestonDesktop) {
         if (!runtime_.isValid()) {
-            throw std::runtime_error("no runtime folder for weston");
+            throw std::runtime_error("no runtime folder for the compositor");
         }
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        QStringList backend{QStringLiteral("--backend=headless-backend.so")};
+        QStringList arguments{QStringLiteral("--backend=headless-backend.so")};
         if (inside != nullptr) {
             env.insert(QStringLiteral("DISPLAY"), inside->display());
-            backend = {QStringLiteral("--backend=x11-backend.so"), QStringLiteral("--width=1024"),
-                       QStringLiteral("--height=700")};
+            arguments = {QStringLiteral("--backend=x11-backend.so"), QStringLiteral("--width=1024"),
+                         QStringLiteral("--height=700")};
+        }
+        arguments << QStringLiteral("--socket=") + socket() << QStringLiteral("--idle-time=0")
+                  << (shell == Shell::WestonKiosk ? QStringLiteral("--shell=kiosk-shell.so")
+                                                  : QStringLiteral("--shell=desktop-shell.so"));
+        QString program = QStringLiteral("weston");
+        if (shell == Shell::Mutter) {
+            program = QStringLiteral("mutter");
+            arguments = {QStringLiteral("--wayland"), QStringLiteral("--nested"),
+                         QStringLiteral("--no-x11"),
+                         QStringLiteral("--wayland-display=") + socket()};
+            env.insert(QStringLiteral("MUTTER_DEBUG_DUMMY_MODE_SPECS"), QStringLiteral("1024x700"));
+            // Its settings from memory: the test session has no settings daemon.
+            env.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("memory"));
         }
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
         server_.setProcessEnvironment(env);
         server_.setProcessChannelMode(QProcess::MergedChannels);
-        server_.setStandardOutputFile(runtime_.filePath(QStringLiteral("weston.log")));
-        server_.start(QStringLiteral("weston"),
-                      backend + QStringList{QStringLiteral("--socket=") + socket(),
-                                            QStringLiteral("--idle-time=0")});
+        server_.setStandardOutputFile(runtime_.filePath(QStringLiteral("compositor.log")));
+        server_.start(program, arguments);
         if (!server_.waitForStarted(kTimeoutMs)) {
-            throw std::runtime_error("weston did not start");
+            throw std::runtime_error("the compositor did not start");
         }
         // Clients may connect once the socket is there.
         if (!veltrane::e2e::WaitOnFolder(
                 runtime_.path(), [this] { return QFileInfo::exists(runtime_.filePath(socket())); },
                 kTimeoutMs, &server_)) {
-            throw std::runtime_error("weston opened no socket");
+            throw std::runtime_error("the compositor opened no socket");
         }
     }
-    ~Weston() { veltrane::e2e::StopProgram(server_); }
-    Weston(const Weston&) = delete;
-    Weston& operator=(const Weston&) = delete;
+    ~Compositor() { veltrane::e2e::StopProgram(server_); }
+    Compositor(const Compositor&) = delete;
+    Compositor& operator=(const Compositor&) = delete;
 
     static QString socket() { return QStringLiteral("veltrane-test"); }
     QString runtimeFolder() const { return runtime_.path(); }
@@ -194,17 +211,17 @@ bool SplashShown(const QByteArray& log) {
     return WindowShown(log, QStringLiteral("Welcome"), QSize(401, 405));
 }
 
-QProcessEnvironment WaylandOnly(const Weston& weston) {
+QProcessEnvironment WaylandOnly(const Compositor& weston) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), weston.runtimeFolder());
-    env.insert(QStringLiteral("WAYLAND_DISPLAY"), Weston::socket());
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), Compositor::socket());
     return env;
 }
 
 // A Wayland desktop that also runs Xwayland, as the desktops announce it.
-QProcessEnvironment XAndWayland(const Weston& weston, const veltrane::e2e::XSession& x) {
+QProcessEnvironment XAndWayland(const Compositor& weston, const veltrane::e2e::XSession& x) {
     QProcessEnvironment env = WaylandOnly(weston);
     env.insert(QStringLiteral("DISPLAY"), x.display());
     env.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
@@ -214,7 +231,7 @@ QProcessEnvironment XAndWayland(const Weston& weston, const veltrane::e2e::XSess
 }
 
 TEST(Wayland, WithNoXServerTheGameRunsNativelyAndShowsItsSplash) {
-    const Weston weston;
+    const Compositor weston;
     Game game(WaylandOnly(weston));
     ASSERT_TRUE(game.process().waitForStarted(kTimeoutMs));
     EXPECT_TRUE(game.waitFor(SplashShown)) << "no splash on weston; the game said:\n"
@@ -225,7 +242,7 @@ TEST(Wayland, WithNoXServerTheGameRunsNativelyAndShowsItsSplash) {
 }
 
 TEST(Wayland, WithBothTheGameOpensXUnlessQtIsToldOtherwise) {
-    const Weston weston;
+    const Compositor weston;
     veltrane::e2e::XSession x;
     {
         Game game(XAndWayland(weston, x));
@@ -292,13 +309,41 @@ bool ProtocolError(const QByteArray& log) {
     return log.contains("Protocol error") || log.contains(".error(");
 }
 
+// A kiosk compositor shows every window full screen. The protocol lets a full-screen window
+// keep a smaller size, which the compositor centres, and the splash keeps its own.
+TEST(Wayland, UnderAKioskShellTheSplashKeepsItsOwnSize) {
+    const Compositor weston(nullptr, Shell::WestonKiosk);
+    Game game(WaylandOnly(weston));
+    ASSERT_TRUE(game.waitFor(SplashShown)) << game.log().right(4000).toStdString();
+    const QString splash = Titled(game.log(), QStringLiteral("Welcome")).value_or(Toplevel{}).id;
+    const QRegularExpression fullScreen(
+        QStringLiteral(R"re(xdg_toplevel@%1\.configure\((\d+), (\d+), array\[)re").arg(splash));
+    const QRegularExpression xdgSurface(
+        QStringLiteral(R"re(xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@%1\))re")
+            .arg(splash));
+    EXPECT_TRUE(game.waitFor([&](const QByteArray& raw) {
+        const QString log = QString::fromUtf8(raw);
+        const QString ownSize = QStringLiteral("xdg_surface@%1.set_window_geometry(0, 0, 401, 405)")
+                                    .arg(xdgSurface.match(log).captured(1));
+        for (auto it = fullScreen.globalMatch(log); it.hasNext();) {
+            const QRegularExpressionMatch configured = it.next();
+            if (configured.captured(1).toInt() > 401) {
+                return log.indexOf(ownSize, configured.capturedEnd()) >= 0;
+            }
+        }
+        return false;
+    })) << game.log().right(4000).toStdString();
+    EXPECT_FALSE(ProtocolError(game.log()));
+    EXPECT_EQ(game.process().state(), QProcess::Running);
+}
+
 // Qt's own title bar on weston's desktop: the surface holds it, 30 pixels high with a 3-pixel
 // border, around the client area.
 constexpr QPoint kClientInSurface{3, 30};
 
 TEST(Wayland, OnWestonsDesktopTheBoardSurvivesMaximisingAndHelpBelongsToIt) {
     veltrane::e2e::XSession x;
-    const Weston weston(&x);
+    const Compositor weston(&x);
     // Weston names its window only in the form xdotool does not search by name.
     std::optional<veltrane::e2e::WindowId> output;
     x.waitFor([&] {
@@ -408,6 +453,69 @@ TEST(Wayland, OnWestonsDesktopTheBoardSurvivesMaximisingAndHelpBelongsToIt) {
     EXPECT_TRUE(game.waitFor([&](const QByteArray& log) {
         return log.contains(QStringLiteral("xdg_toplevel@%1.destroy()").arg(helpToplevel).toUtf8());
     })) << "Help did not close";
+    EXPECT_FALSE(ProtocolError(game.log())) << game.log().right(2000).toStdString();
+    EXPECT_EQ(game.process().state(), QProcess::Running);
+}
+
+// GNOME's compositor, natively: the splash is passed with a real click, and Help, opened from
+// the board, is the board's child and closes with its OK button.
+TEST(Wayland, OnGnomesCompositorTheBoardOpensAndHelpBelongsToIt) {
+    veltrane::e2e::XSession x;
+    const Compositor mutter(&x, Shell::Mutter);
+    // Mutter names its window only in the form xdotool does not search.
+    const QRegularExpression named(QStringLiteral(R"re((0x[0-9a-f]+) "mutter")re"));
+    QRect screen;
+    ASSERT_TRUE(x.waitFor([&] {
+        const QRegularExpressionMatch window = named.match(QString::fromUtf8(
+            x.run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")})));
+        if (window.hasMatch()) {
+            screen = x.clientGeometry(window.captured(1).toULong(nullptr, 16));
+        }
+        return screen.width() > 100;
+    })) << "mutter shows no window";
+    QProcessEnvironment env = WaylandOnly(mutter);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    Game game(env);
+    ASSERT_TRUE(game.waitFor(SplashShown)) << game.log().right(4000).toStdString();
+    // Mutter tells the game where the pointer is when it comes into its window from outside,
+    // not as it moves inside: the pointer leaves the window before each click.
+    const auto clickAt = [&](QPoint at) {
+        x.run(QStringLiteral("xdotool"),
+              {QStringLiteral("mousemove"), QStringLiteral("0"), QStringLiteral("0")});
+        const qsizetype before = game.log().size();
+        x.run(QStringLiteral("xdotool"),
+              {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())});
+        game.waitFor(
+            [&](const QByteArray& log) { return log.mid(before).contains("wl_pointer@"); });
+        x.click(at.x(), at.y());
+    };
+    const auto surfaceOf = [&](const QString& title) {
+        return FindSurface(x, game, screen, Titled(game.log(), title).value_or(Toplevel{}).surface);
+    };
+    const auto splash = surfaceOf(QStringLiteral("Welcome"));
+    ASSERT_TRUE(splash) << "the pointer never entered the splash";
+    const QPoint enterHere = *splash + kClientInSurface + QPoint(204, 380);
+    clickAt(enterHere);
+    ASSERT_TRUE(game.waitFor([](const QByteArray& log) {
+        return WindowShown(log, QStringLiteral("Veltrane Solitaire"), QSize(621, 480));
+    })) << game.log().right(4000).toStdString();
+
+    const auto board = surfaceOf(QStringLiteral("Veltrane Solitaire"));
+    ASSERT_TRUE(board) << "the pointer never entered the board";
+    const QPoint onBoard = *board + kClientInSurface + QPoint(300, 19 + 440);
+    clickAt(onBoard);
+    x.run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("alt+h")});
+    x.run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("r")});
+    ASSERT_TRUE(game.waitFor([](const QByteArray& log) {
+        return WindowShown(log, QStringLiteral("Veltrane - Help"), QSize(441, 304));
+    })) << game.log().right(4000).toStdString();
+    const QString helpToplevel =
+        Titled(game.log(), QStringLiteral("Veltrane - Help")).value_or(Toplevel{}).id;
+    EXPECT_TRUE(game.log().contains(
+        QStringLiteral("xdg_toplevel@%1.set_parent(xdg_toplevel@%2)")
+            .arg(helpToplevel,
+                 Titled(game.log(), QStringLiteral("Veltrane Solitaire")).value_or(Toplevel{}).id)
+            .toUtf8()));
     EXPECT_FALSE(ProtocolError(game.log())) << game.log().right(2000).toStdString();
     EXPECT_EQ(game.process().state(), QProcess::Running);
 }

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <poll.h>
 #include <stdexcept>
 #include <xcb/damage.h>
@@ -66,6 +67,8 @@ const char* NameOf(WindowManager manager) {
         return "icewm";
     case WindowManager::Metacity:
         return "metacity";
+    case WindowManager::Mutter:
+        return "mutter";
     case WindowManager::Openbox:
         break;
     }
@@ -85,6 +88,10 @@ void XSession::startWindowManager(WindowManager manager) {
     case WindowManager::Metacity:
         arguments = {QStringLiteral("--sm-disable"), QStringLiteral("--compositor=none")};
         // Its settings from memory: the test session has no settings daemon to write to.
+        env.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("memory"));
+        break;
+    case WindowManager::Mutter:
+        arguments = {QStringLiteral("--x11"), QStringLiteral("--sm-disable")};
         env.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("memory"));
         break;
     }
@@ -139,7 +146,9 @@ void XSession::watchDisplay() {
     }
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     // Windows made, mapped, put in a frame and gone; the window manager's news on the root.
-    const std::uint32_t news = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE;
+    // (Qt answers a ping to the root with the structure mask.)
+    const std::uint32_t news = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY |
+                               XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &news);
     // Drawing anywhere on the screen, told once until the next screenshot forgets it.
     const xcb_query_extension_reply_t* damage = xcb_get_extension_data(c, &xcb_damage_id);
@@ -169,6 +178,12 @@ void XSession::takeEvents() {
                 XCB_CW_EVENT_MASK, &news);
         } else if (type == damageNotify_) {
             drawn_ = true;
+        } else if (type == XCB_CLIENT_MESSAGE) {
+            // A program's answer to a ping comes back to the root with the ping's number.
+            const auto* message = reinterpret_cast<const xcb_client_message_event_t*>(event);
+            if (message->format == 32 && message->data.data32[0] == pingAtom_) {
+                answered_ = answered_ || message->data.data32[1] == pingNumber_;
+            }
         }
         std::free(event);
     }
@@ -426,6 +441,34 @@ QImage XSession::screenshot() {
         fail(QStringLiteral("the screenshot could not be read"));
     }
     return image.convertToFormat(QImage::Format_RGB32);
+}
+
+bool XSession::waitForAnswer(WindowId window, int timeoutMs) {
+    xcb_connection_t* c = connection_.get();
+    const auto atom = [c](const char* name) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
+        const xcb_atom_t found = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        std::free(reply);
+        return found;
+    };
+    pingAtom_ = atom("_NET_WM_PING");
+    xcb_client_message_event_t ping{};
+    ping.response_type = XCB_CLIENT_MESSAGE;
+    ping.format = 32;
+    ping.window = static_cast<xcb_window_t>(window);
+    ping.type = atom("WM_PROTOCOLS");
+    ping.data.data32[0] = pingAtom_;
+    // Its number stands in the time's place, which the answer carries back: far above the
+    // server's times, which the window manager's own pings carry.
+    pingNumber_ = 0xF0000000U + ++pingsSent_;
+    answered_ = false;
+    ping.data.data32[1] = pingNumber_;
+    ping.data.data32[2] = static_cast<xcb_window_t>(window);
+    xcb_send_event(c, 0, static_cast<xcb_window_t>(window), XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&ping));
+    xcb_flush(c);
+    return waitUntil([this] { return answered_; }, timeoutMs);
 }
 
 bool XSession::waitForDrawing(int timeoutMs) {

@@ -49,9 +49,10 @@ using WindowId = unsigned long;
 
 // Window managers from Debian that players use and that behave differently towards small fixed
 // windows, dialogs and focus.
-enum class WindowManager { Openbox, IceWM, Metacity };
+// Mutter (GNOME's, on X) needs a session bus: run the test program under dbus-run-session.
+enum class WindowManager { Openbox, IceWM, Metacity, Mutter };
 
-// "openbox", "icewm", "metacity": for test names and messages.
+// "openbox", "icewm", "metacity", "mutter": for test names and messages.
 const char* NameOf(WindowManager manager);
 
 class XSession {
@@ -107,6 +108,9 @@ class XSession {
     std::pair<QSize, QSize> sizeHints(WindowId window);
     // True when the window is mapped and all its ancestors are (it can be seen on the screen).
     bool viewable(WindowId window);
+    // True once the program that owns the window has answered a ping (_NET_WM_PING), so it has
+    // handled every event the server sent it before, waiting up to timeoutMs.
+    bool waitForAnswer(WindowId window, int timeoutMs = 15000);
     // The window manager's stacking order of its clients, bottom first.
     std::vector<WindowId> stacking() {
         return numbers(QStringLiteral("_NET_CLIENT_LIST_STACKING"));
@@ -157,6 +161,10 @@ class XSession {
     std::uint32_t damage_ = 0;
     std::uint8_t damageNotify_ = 0;
     bool drawn_ = false;
+    std::uint32_t pingsSent_ = 0;
+    std::uint32_t pingNumber_ = 0;
+    bool answered_ = false;
+    std::uint32_t pingAtom_ = 0;
 };
 
 } // namespace veltrane::e2e
