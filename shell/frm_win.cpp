@@ -19,14 +19,14 @@ const veltrane::platform::WindowSpec kWinWindow{306, 124, false,
 } // namespace
 
 frm_win::frm_win() {
-    setWindowTitle(QStringLiteral("Veltrane Solitaire"));
+    setWindowTitle(tr("Veltrane Solitaire"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
 
     // The picture's words, for a player who cannot see them.
     veltrane::platform::AddPictureText(this, QRect(150, 10, 150, 72), QAccessible::StaticText,
-                                       QStringLiteral("Well Done!"));
-    btn_OK = new QPushButton(QStringLiteral("OK"), this);
+                                       tr("Well Done!"));
+    btn_OK = new QPushButton(tr("OK"), this);
     btn_OK->setObjectName(QStringLiteral("btn_OK"));
     btn_OK->setDefault(true);
     connect(btn_OK, &QPushButton::clicked, this,

@@ -2,6 +2,7 @@
 
 #include "platform/error_guard.h"
 #include "platform/startup_trace.h"
+#include "platform/translations.h"
 #include "platform/window_system.h"
 #include "shell/command_line.h"
 #include "shell/program.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     veltrane::platform::WindowSystemStart start(argc, argv);
     veltrane::platform::GuardedApplication app(start.argc(), start.argv());
     start.established();
+    veltrane::platform::InstallTranslations();
     veltrane::platform::StartupMark("application");
     return veltrane::shell::RunProgram();
 }
