@@ -2,7 +2,6 @@
 
 #include "platform/error_guard.h"
 #include "platform/startup_trace.h"
-#include "platform/translations.h"
 #include "platform/window_system.h"
 #include "shell/command_line.h"
 #include "shell/program.h"
@@ -15,7 +14,6 @@ int main(int argc, char** argv) {
     veltrane::platform::WindowSystemStart start(argc, argv);
     veltrane::platform::GuardedApplication app(start.argc(), start.argv());
     start.established();
-    veltrane::platform::InstallTranslations();
     veltrane::platform::StartupMark("application");
     return veltrane::shell::RunProgram();
 }
