@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Veltrane Solitaire, around a copper card frame with a club</source>
-        <translation>Solitario Veltrane, alrededor de un marco de carta de cobre con un trébol</translation>
+        <translation>Solitario Veltrane, alrededor de un marco de cobre en forma de carta con un trébol</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>

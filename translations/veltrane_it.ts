@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Veltrane Solitaire, around a copper card frame with a club</source>
-        <translation>Solitario Veltrane, attorno a una cornice di carta in rame con un fiore</translation>
+        <translation>Solitario Veltrane, attorno a una cornice di rame a forma di carta con un fiore</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>

@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Veltrane Solitaire, in a bronze picture frame with a heart, a club, a spade and a diamond</source>
-        <translation>Veltrane ソリティア、ハート・クラブ・スペード・ダイヤを配した銅色の額縁の中に</translation>
+        <translation>Veltrane ソリティア、ハート・クラブ・スペード・ダイヤを配したブロンズの額縁の中に</translation>
     </message>
     <message>
         <source>ENTER HERE</source>

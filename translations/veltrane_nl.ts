@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>ENTER HERE</source>
-        <translation>HIER BEGINNEN</translation>
+        <translation>HIER BINNENGAAN</translation>
     </message>
 </context>
 <context>

@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Veltrane Solitaire, around a copper card frame with a club</source>
-        <translation>Paciência Veltrane, em torno de uma moldura de carta de cobre com um paus</translation>
+        <translation>Paciência Veltrane, em torno de uma moldura de cobre em forma de carta com o naipe de paus</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
