@@ -99,7 +99,7 @@ QString InstallTranslations(const QStringList& uiLanguages, const QString& folde
     installed().clear();
     // Each part on its own: the help texts of the language are read even if its translation
     // file is broken, and Qt's words come whether or not the game's did.
-    const QString language = ChooseLanguage(uiLanguages);
+    QString language = ChooseLanguage(uiLanguages);
     chosenLanguage() = language;
     if (language.isEmpty()) {
         return {};
