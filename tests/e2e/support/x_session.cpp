@@ -193,12 +193,8 @@ bool XSession::waitUntil(const std::function<bool()>& holds, int timeoutMs) {
     }
 }
 
-QProcessEnvironment XSession::environment(const QString& lang) const {
+QProcessEnvironment XSession::environment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* overriding : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
-        env.remove(QLatin1String(overriding));
-    }
-    env.insert(QStringLiteral("LANG"), lang);
     env.insert(QStringLiteral("DISPLAY"), display_);
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -208,7 +204,12 @@ QProcessEnvironment XSession::environment(const QString& lang) const {
 QProcess& XSession::launch(const QString& program, const QStringList& arguments,
                            const QString& lang) {
     auto process = std::make_unique<QProcess>();
-    process->setProcessEnvironment(environment(lang));
+    QProcessEnvironment env = environment();
+    for (const char* overriding : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+        env.remove(QLatin1String(overriding));
+    }
+    env.insert(QStringLiteral("LANG"), lang);
+    process->setProcessEnvironment(env);
     process->start(program, arguments);
     if (!process->waitForStarted(kStartTimeoutMs)) {
         fail(QStringLiteral("could not start ") + program);

@@ -65,11 +65,11 @@ class XSession {
 
     // ":N", the display the server listens on.
     QString display() const { return display_; }
-    // The test's own environment with DISPLAY pointing at this server, and the desktop's
-    // language set by LANG alone (English by default, whatever the developer's own is).
-    QProcessEnvironment environment(const QString& lang = QStringLiteral("C.UTF-8")) const;
+    // The test's own environment with DISPLAY pointing at this server.
+    QProcessEnvironment environment() const;
 
-    // Starts a program on this display; it is ended at teardown if still running.
+    // Starts a program on this display; it is ended at teardown if still running. Its desktop
+    // language is set by LANG alone: English by default, whatever the developer's own is.
     QProcess& launch(const QString& program, const QStringList& arguments = {},
                      const QString& lang = QStringLiteral("C.UTF-8"));
 
