@@ -1,7 +1,7 @@
 #include "board/board_place.h"
 
 #include "board/picture_store.h"
-#include "platform/accessibility.h"
+#include "platform/keyboard.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -43,7 +43,6 @@ void BoardPlace::setFramed(bool framed) {
     }
     framed_ = framed;
     update();
-    platform::NotifySelectedChanged(this);
 }
 
 void BoardPlace::setFocusFrameShown(bool shown) {
@@ -95,14 +94,9 @@ void BoardPlace::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void BoardPlace::keyPressEvent(QKeyEvent* event) {
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    const int key = event->key();
-    if (plain && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    if (platform::IsKeyClick(*event)) {
         event->accept();
-        // A key held down is one click, as a mouse button held down is.
-        if (!event->isAutoRepeat()) {
-            emit clicked();
-        }
+        emit clicked();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -5,6 +5,7 @@
 #include "help/frm_help.h"
 #include "platform/accessibility.h"
 #include "platform/error_guard.h"
+#include "platform/keyboard.h"
 #include "platform/window_setup.h"
 
 #include <QAction>
@@ -13,8 +14,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <algorithm>
-#include <cstdlib>
 
+using veltrane::ClickOutcome;
 using veltrane::Int16;
 using veltrane::board::BoardPlace;
 
@@ -45,6 +46,36 @@ constexpr std::array<Position, 4> kFoundationPositions = {
     {{80, 57}, {469, 57}, {80, 312}, {469, 312}}};
 constexpr Position kStockPosition{236, 180};
 constexpr Position kWastePosition{312, 180};
+
+// Where each place stands for the arrow keys, in reading order (foundations 1 to 4, slots 5 to
+// 20, stock, waste): a grid of the four slot rows and the board's eight columns from left to
+// right. A foundation stands between its group's slot columns in the group's row nearer the
+// middle, and the stock and the waste between the groups in the row above the middle, so the
+// middle rows join every group, the foundations and the stock. An arrow goes to the next place
+// along its row or column, and so the opposite arrow always comes back; at the end of a row or
+// column the focus stays.
+struct Cell {
+    int row;
+    int column;
+    friend constexpr bool operator==(Cell a, Cell b) = default;
+};
+constexpr int kArrowRows = 4;
+constexpr int kArrowColumns = 8;
+constexpr std::array<Cell, 22> kArrowCells = {
+    {{1, 1}, {1, 6}, {2, 1}, {2, 6},                                 // foundations
+     {0, 0}, {0, 2}, {1, 0}, {1, 2}, {0, 5}, {0, 7}, {1, 5}, {1, 7}, // spades, diamonds slots
+     {2, 0}, {2, 2}, {3, 0}, {3, 2}, {2, 5}, {2, 7}, {3, 5}, {3, 7}, // hearts, clubs slots
+     {1, 3}, {1, 4}}};                                               // stock, waste
+constexpr std::size_t kStockIndex = 20;
+constexpr std::size_t kWasteIndex = 21;
+
+// The slot group or foundation 1..4 of the place at a reading-order index; 0 for stock and waste.
+int GroupAt(std::size_t index) {
+    if (index < 4) {
+        return static_cast<int>(index) + 1;
+    }
+    return index < kStockIndex ? static_cast<int>(index - 4) / 4 + 1 : 0;
+}
 
 // Gives a menu or menu item the name the board's code and its tests know it by.
 template <typename Object> Object* named(Object* object, const char* name) {
@@ -116,16 +147,18 @@ void frm_board::createPlaces() {
             make(QStringLiteral("img_cards_%1").arg(i), veltrane::board::SlotName(i), true,
                  [this, i] { img_cards_Click(i); });
     }
-    img_deck_ = make(QStringLiteral("img_deck"), QStringLiteral("Stock"), false,
-                     [this] { img_deck_Click(); });
-    img_dealt_ = make(QStringLiteral("img_dealt"), QStringLiteral("Waste"), true,
-                      [this] { img_dealt_Click(); });
+    img_deck_ = make(QStringLiteral("img_deck"), QCoreApplication::translate("Speech", "Stock"),
+                     false, [this] { img_deck_Click(); });
+    img_dealt_ = make(QStringLiteral("img_dealt"), QCoreApplication::translate("Speech", "Waste"),
+                      true, [this] { img_dealt_Click(); });
 
     order_.assign(img_ace_.begin(), img_ace_.end());
     order_.insert(order_.end(), img_cards_.begin(), img_cards_.end());
     order_.push_back(img_deck_);
     order_.push_back(img_dealt_);
-    // Tab follows the reading order, so a screen reader's order and the keyboard's agree.
+    // Tab follows the reading order, so a screen reader's order and the keyboard's agree; Qt's
+    // focus chain wraps round from the waste to the first foundation, as nothing else on the
+    // board takes the focus.
     for (std::size_t i = 1; i < order_.size(); ++i) {
         setTabOrder(order_.at(i - 1), order_.at(i));
     }
@@ -153,41 +186,21 @@ void frm_board::showFocusFrame(bool shown) {
 }
 
 BoardPlace* frm_board::nextInDirection(BoardPlace* from, int key) const {
-    QPoint step;
-    switch (key) {
-    case Qt::Key_Left:
-        step = {-1, 0};
-        break;
-    case Qt::Key_Right:
-        step = {1, 0};
-        break;
-    case Qt::Key_Up:
-        step = {0, -1};
-        break;
-    default:
-        step = {0, 1};
-        break;
-    }
-    // The nearest place whose centre lies ahead, a sideways offset counting double, so that a
-    // place straight ahead wins over one as near but off to the side. At the board's edge
-    // nothing lies ahead and the focus stays.
-    BoardPlace* best = from;
-    long bestScore = 0;
-    const QPoint here = from->geometry().center();
-    for (BoardPlace* place : order_) {
-        const QPoint offset = place->geometry().center() - here;
-        const long ahead = long{offset.x()} * step.x() + long{offset.y()} * step.y();
-        if (place == from || ahead <= 0) {
-            continue;
+    const int down = key == Qt::Key_Down ? 1 : (key == Qt::Key_Up ? -1 : 0);
+    const int right = key == Qt::Key_Right ? 1 : (key == Qt::Key_Left ? -1 : 0);
+    const auto at = std::find(order_.begin(), order_.end(), from) - order_.begin();
+    Cell cell = kArrowCells.at(static_cast<std::size_t>(at));
+    while (true) {
+        cell = {cell.row + down, cell.column + right};
+        if (cell.row < 0 || cell.row >= kArrowRows || cell.column < 0 ||
+            cell.column >= kArrowColumns) {
+            return from;
         }
-        const long sideways = std::abs(long{offset.x()} * step.y() - long{offset.y()} * step.x());
-        const long score = ahead + 2 * sideways;
-        if (best == from || score < bestScore) {
-            best = place;
-            bestScore = score;
+        const auto next = std::find(kArrowCells.begin(), kArrowCells.end(), cell);
+        if (next != kArrowCells.end()) {
+            return order_.at(static_cast<std::size_t>(next - kArrowCells.begin()));
         }
     }
-    return best;
 }
 
 bool frm_board::eventFilter(QObject* watched, QEvent* event) {
@@ -210,49 +223,31 @@ bool frm_board::eventFilter(QObject* watched, QEvent* event) {
         return QMainWindow::eventFilter(watched, event);
     }
     const auto* key = static_cast<QKeyEvent*>(event);
-    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    const bool plain = modifiers == Qt::NoModifier;
-    const auto at = std::find(order_.begin(), order_.end(), place);
-    const std::ptrdiff_t index = at - order_.begin();
-    const auto count = static_cast<std::ptrdiff_t>(order_.size());
-    BoardPlace* next = nullptr;
     switch (key->key()) {
-    case Qt::Key_Tab:
-        if (plain) {
-            next = order_.at(static_cast<std::size_t>((index + 1) % count));
-        }
-        break;
-    case Qt::Key_Backtab:
-        if (plain || modifiers == Qt::ShiftModifier) {
-            next = order_.at(static_cast<std::size_t>((index + count - 1) % count));
-        }
-        break;
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
-        if (plain) {
-            next = nextInDirection(place, key->key());
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+            break;
         }
+        showFocusFrame(true);
+        // At the edge the focus stays where it is and nothing new is said.
+        nextInDirection(place, key->key())->setFocus(Qt::TabFocusReason);
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        // Qt's focus chain goes on in reading order and round the board (see createPlaces).
+        showFocusFrame(true);
         break;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    default:
         // The place itself clicks; the frame shows first, so the player sees where.
-        if (plain) {
+        if (veltrane::platform::IsKeyClick(*key)) {
             showFocusFrame(true);
         }
-        return QMainWindow::eventFilter(watched, event);
-    default:
-        return QMainWindow::eventFilter(watched, event);
+        break;
     }
-    if (next == nullptr) {
-        return QMainWindow::eventFilter(watched, event);
-    }
-    showFocusFrame(true);
-    // Tab goes round the board: the places are the only things on it that take the focus.
-    next->setFocus(key->key() == Qt::Key_Backtab ? Qt::BacktabFocusReason : Qt::TabFocusReason);
-    return true;
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frm_board::Form_Load() {
@@ -302,24 +297,102 @@ void frm_board::Refresh() {
 }
 
 // Only a description that changed is told to the assistive technology, and not for a place the
-// focus has just come to: its arrival is announced with what it shows now.
+// focus has just come to (its arrival is announced with what it shows now) nor for the clicked
+// place, which tells its news whole once the click is over.
 void frm_board::describePlaces() {
-    using veltrane::board::DescribePicture;
-    const auto SetDescription = [this](BoardPlace* place, const QString& description) {
-        veltrane::platform::SetDescription(place, description, place != focusJustArrived_);
-    };
+    for (std::size_t i = 0; i < order_.size(); ++i) {
+        BoardPlace* place = order_.at(i);
+        veltrane::platform::SetDescription(place, description(i),
+                                           place != focusJustArrived_ && place != clicked_);
+    }
+}
+
+QString frm_board::description(std::size_t index) const {
+    using namespace veltrane::board;
     const veltrane::BoardModel& model = game_.board();
     const veltrane::GameState& state = game_.state();
-    for (int i = 1; i <= 4; ++i) {
-        SetDescription(img_ace(static_cast<Int16>(i)), DescribePicture(model.img_ace(i)));
+    QString said;
+    if (index < 4) {
+        said = DescribePicture(model.img_ace(static_cast<int>(index) + 1));
+    } else if (index < kStockIndex) {
+        said = DescribePicture(model.img_cards(static_cast<int>(index) + 1), GroupAt(index));
+    } else if (index == kStockIndex) {
+        const long left = long{state.DeckEnd} - long{state.DeckPos};
+        said = DescribeStock(model.img_deck, static_cast<Int16>(left > 0 ? left : 0),
+                             state.StockRunOut == 1);
+    } else {
+        said = DescribePicture(model.img_dealt);
+    }
+    // Before the first deal, and after a win, only the menu starts a game.
+    return state.AwaitingDeal == veltrane::VbTrue ? Joined(said, DealHint()) : said;
+}
+
+QString frm_board::pickedCard() const {
+    const veltrane::BoardModel& model = game_.board();
+    auto name = [](veltrane::Place place, int group) {
+        place.BorderStyle = 0;
+        return veltrane::board::DescribePicture(place, group);
+    };
+    if (model.img_dealt.BorderStyle == 1) {
+        return name(model.img_dealt, 0);
     }
     for (int i = 5; i <= 20; ++i) {
-        SetDescription(img_cards(static_cast<Int16>(i)), DescribePicture(model.img_cards(i)));
+        if (model.img_cards(i).BorderStyle == 1) {
+            return name(model.img_cards(i), (i - 5) / 4 + 1);
+        }
     }
-    const long left = long{state.DeckEnd} - long{state.DeckPos};
-    SetDescription(img_deck_, veltrane::board::DescribeStock(
-                                  model.img_deck, static_cast<Int16>(left > 0 ? left : 0)));
-    SetDescription(img_dealt_, DescribePicture(model.img_dealt));
+    return {};
+}
+
+QString frm_board::news(std::size_t index, ClickOutcome outcome, const QString& pickedBefore,
+                        veltrane::Picture wasteBefore) const {
+    using namespace veltrane::board;
+    const veltrane::BoardModel& model = game_.board();
+    const veltrane::GameState& state = game_.state();
+    const int group = GroupAt(index);
+    if (outcome != ClickOutcome::Done) {
+        QString needed;
+        if (outcome == ClickOutcome::WrongRank && index < 4) {
+            // Card numbers run ace to king in each suit, suits in the order of their numbers.
+            const int rank = state.FoundationTop(group) + 1;
+            needed = CardName((state.FoundationSuit(group) - 1) * 13 + std::min(rank, 13));
+        }
+        return Refusal(outcome, group, pickedCard(), needed);
+    }
+    const veltrane::Picture waste = model.img_dealt.Picture;
+    if (index == kStockIndex) {
+        const long left = long{state.DeckEnd} - long{state.DeckPos};
+        const auto cardsLeft = static_cast<Int16>(left > 0 ? left : 0);
+        const bool secondPass = state.StockRunOut == 1;
+        // A turned card is said with what is left; a waste turned back over with the new pass.
+        const QString said =
+            waste.isCard() ? Joined(CardName(waste.cardNumber()),
+                                    DescribeStock(model.img_deck, cardsLeft, secondPass, true))
+                           : DescribeStock(model.img_deck, cardsLeft, secondPass);
+        return pickedBefore.isEmpty() ? said : Joined(Deselected(pickedBefore), said);
+    }
+    if (index < 4 && state.AwaitingDeal == veltrane::VbTrue) {
+        return {}; // the win dialog has said it
+    }
+    QString said = description(index);
+    if (index != kWasteIndex && waste != wasteBefore) {
+        return Joined(said, WasteNow(DescribePicture(model.img_dealt)));
+    }
+    return said;
+}
+
+void frm_board::play(BoardPlace* place, const std::function<ClickOutcome()>& click) {
+    veltrane::platform::Guarded([&] {
+        const QString pickedBefore = pickedCard();
+        const veltrane::Picture wasteBefore = game_.board().img_dealt.Picture;
+        clicked_ = place;
+        const ClickOutcome outcome = click();
+        Refresh();
+        clicked_ = nullptr;
+        const auto index = static_cast<std::size_t>(std::find(order_.begin(), order_.end(), place) -
+                                                    order_.begin());
+        veltrane::platform::Announce(place, news(index, outcome, pickedBefore, wasteBefore));
+    });
 }
 
 BoardPlace* frm_board::img_cards(Int16 Index) const {
@@ -337,31 +410,19 @@ BoardPlace* frm_board::img_ace(Int16 Index) const {
 }
 
 void frm_board::img_cards_Click(Int16 Index) {
-    veltrane::platform::Guarded([this, Index] {
-        game_.img_cards_Click(Index);
-        Refresh();
-    });
+    play(img_cards(Index), [this, Index] { return game_.img_cards_Click(Index); });
 }
 
 void frm_board::img_ace_Click(Int16 Index) {
-    veltrane::platform::Guarded([this, Index] {
-        game_.img_ace_Click(Index);
-        Refresh();
-    });
+    play(img_ace(Index), [this, Index] { return game_.img_ace_Click(Index); });
 }
 
 void frm_board::img_deck_Click() {
-    veltrane::platform::Guarded([this] {
-        game_.img_deck_Click();
-        Refresh();
-    });
+    play(img_deck_, [this] { return game_.img_deck_Click(); });
 }
 
 void frm_board::img_dealt_Click() {
-    veltrane::platform::Guarded([this] {
-        game_.img_dealt_Click();
-        Refresh();
-    });
+    play(img_dealt_, [this] { return game_.img_dealt_Click(); });
 }
 
 void frm_board::mnu_deal_Click() {

@@ -3,9 +3,10 @@
 // decide everything; after every click the window redraws all places from the board model.
 //
 // From the keyboard: Tab and Shift+Tab go through the places in reading order (foundations,
-// slots, stock, waste, as a screen reader names them), the arrow keys to the nearest place in
-// their direction, and Space or Return click the focused place. The focus frame shows from the
-// first of these keys until the next mouse click on the board.
+// slots, stock, waste, as a screen reader names them), the arrow keys to the next place in
+// their direction on the board's grid, and Space or Return click the focused place. The focus
+// frame shows from the first of these keys until the next mouse click on the board. After a
+// click the clicked place tells a screen reader what changed, or why nothing did.
 
 #include "board/board_place.h"
 #include "board/picture_store.h"
@@ -14,6 +15,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <vector>
 
 class QAction;
@@ -56,6 +58,17 @@ class frm_board : public QMainWindow {
     void createMenus();
     void createPlaces();
     void describePlaces();
+    // What the place at `index` in reading order shows, as a screen reader says it.
+    QString description(std::size_t index) const;
+    // Runs the rules' click on a place, redraws, and tells the place's news.
+    void play(veltrane::board::BoardPlace* place,
+              const std::function<veltrane::ClickOutcome()>& click);
+    // The card that carries the selection frame, by name; empty when none does.
+    QString pickedCard() const;
+    // What a screen reader says after the click on the place at `index`: what changed, or why
+    // nothing did.
+    QString news(std::size_t index, veltrane::ClickOutcome outcome, const QString& pickedBefore,
+                 veltrane::Picture wasteBefore) const;
     void showFocusFrame(bool shown);
     // The place the focus goes to from `from` for an arrow key; `from` itself at the edge.
     veltrane::board::BoardPlace* nextInDirection(veltrane::board::BoardPlace* from, int key) const;
@@ -75,6 +88,8 @@ class frm_board : public QMainWindow {
     // announces it with what it shows once the event is over, so a change of what it shows
     // made in the same event is not told again.
     QPointer<veltrane::board::BoardPlace> focusJustArrived_;
+    // The place whose click is being handled: its news is told whole once the click is over.
+    QPointer<veltrane::board::BoardPlace> clicked_;
     QMenu* mnu_file = nullptr;
     QAction* mnu_deal = nullptr;
     QAction* mnu_sep_1 = nullptr;

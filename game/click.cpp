@@ -4,21 +4,18 @@
 
 namespace veltrane {
 
-void PlayClick(Game& game, Click click) {
+ClickOutcome PlayClick(Game& game, Click click) {
     switch (click.place) {
     case Click::Stock:
-        game.img_deck_Click();
-        break;
+        return game.img_deck_Click();
     case Click::Waste:
-        game.img_dealt_Click();
-        break;
+        return game.img_dealt_Click();
     case Click::Slot:
-        game.img_cards_Click(toInt16(click.index));
-        break;
+        return game.img_cards_Click(toInt16(click.index));
     case Click::Foundation:
-        game.img_ace_Click(toInt16(click.index));
-        break;
+        return game.img_ace_Click(toInt16(click.index));
     }
+    return ClickOutcome::Done;
 }
 
 } // namespace veltrane

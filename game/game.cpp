@@ -1,7 +1,9 @@
 #include "game/game.h"
 
 #include "game/cards.h"
+#include "game/saved_game.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace veltrane {
@@ -96,6 +98,9 @@ void Game::DealOuterCards() {
         s.SlotSuit(i) = CardSuit(card);
     }
     s.AwaitingDeal = VbFalse;
+    for (int i = 1; i <= 52; ++i) {
+        s.DealOrder(i) = s.Deck(i);
+    }
 }
 
 void Game::ShowBlank(Int16 slot) {
@@ -110,10 +115,13 @@ void Game::ShowBlank(Int16 slot) {
     }
 }
 
-void Game::img_deck_Click() {
+ClickOutcome Game::img_deck_Click() {
     auto& s = state_;
-    if (board_.img_deck.Picture == img_blank || s.AwaitingDeal == VbTrue) {
-        return;
+    if (s.AwaitingDeal == VbTrue) {
+        return ClickOutcome::NotDealt;
+    }
+    if (board_.img_deck.Picture == img_blank) {
+        return ClickOutcome::NoPassLeft;
     }
     board_.img_dealt.BorderStyle = 0;
     for (int i = kFirstSlot; i <= kLastSlot; ++i) {
@@ -129,6 +137,7 @@ void Game::img_deck_Click() {
     } else {
         DealCard();
     }
+    return ClickOutcome::Done;
 }
 
 void Game::DealCard() {
@@ -201,15 +210,15 @@ void Game::ShowPreviousCard() {
     }
 }
 
-void Game::img_dealt_Click() {
+ClickOutcome Game::img_dealt_Click() {
     auto& s = state_;
     for (int i = kFirstSlot; i <= kLastSlot; ++i) {
         if (board_.img_cards(i).BorderStyle == 1) {
-            return;
+            return ClickOutcome::OtherPicked;
         }
     }
     if (board_.img_dealt.Picture == img_blank) {
-        return;
+        return ClickOutcome::WasteEmpty;
     }
     if (board_.img_dealt.BorderStyle == 0) {
         board_.img_dealt.BorderStyle = 1;
@@ -218,16 +227,17 @@ void Game::img_dealt_Click() {
         board_.img_dealt.BorderStyle = 0;
         s.CardPicked = 0;
     }
+    return ClickOutcome::Done;
 }
 
-void Game::img_cards_Click(Int16 Index) {
+ClickOutcome Game::img_cards_Click(Int16 Index) {
     auto& s = state_;
     Place& slot = board_.img_cards(Index);
     const int group = (Index - kFirstSlot) / 4 + 1;
 
     if (slot.Picture.isEmptySlotMark()) {
         if (s.CardPicked == 0 || slot.BorderStyle != 0) {
-            return;
+            return ClickOutcome::NothingPicked;
         }
         const Int16 suit = s.FoundationSuit(group);
         // The waste is tried before the tableau.
@@ -238,7 +248,7 @@ void Game::img_cards_Click(Int16 Index) {
             s.CardPicked = 0;
             slot.Picture = board_.img_dealt.Picture;
             ShowPreviousCard();
-            return;
+            return ClickOutcome::Done;
         }
         for (Int16 j = kFirstSlot; j <= kLastSlot; ++j) {
             Place& source = board_.img_cards(j);
@@ -249,10 +259,10 @@ void Game::img_cards_Click(Int16 Index) {
                 s.SlotRank(Index) = s.SlotRank(j);
                 s.SlotSuit(Index) = s.SlotSuit(j);
                 s.CardPicked = 0;
-                return;
+                return ClickOutcome::Done;
             }
         }
-        return;
+        return ClickOutcome::WrongSuit;
     }
 
     if (slot.BorderStyle == 1) {
@@ -261,36 +271,49 @@ void Game::img_cards_Click(Int16 Index) {
     } else if (s.CardPicked == 0) {
         slot.BorderStyle = 1;
         s.CardPicked = 1;
+    } else {
+        return ClickOutcome::OtherPicked;
     }
+    return ClickOutcome::Done;
 }
 
-void Game::img_ace_Click(Int16 Index) {
+ClickOutcome Game::img_ace_Click(Int16 Index) {
     auto& s = state_;
     Place& foundation = board_.img_ace(Index);
+    const bool picked = s.CardPicked == 1;
+    // Why a picked card stays where it is: the suit is told before the rank.
+    ClickOutcome outcome = picked ? ClickOutcome::WrongRank : ClickOutcome::NothingPicked;
+    auto offer = [&](Int16 rank, Int16 suit) {
+        if (suit != s.FoundationSuit(Index)) {
+            outcome = ClickOutcome::WrongSuit;
+        }
+        return rank == add16(s.FoundationTop(Index), 1) && suit == s.FoundationSuit(Index);
+    };
     // No break after a move: the game looks at every slot, and only one can hold the frame.
     for (Int16 j = kFirstSlot; j <= kLastSlot; ++j) {
         Place& source = board_.img_cards(j);
-        if (source.BorderStyle == 1 && s.SlotRank(j) == add16(s.FoundationTop(Index), 1) &&
-            s.SlotSuit(j) == s.FoundationSuit(Index)) {
+        if (source.BorderStyle == 1 && offer(s.SlotRank(j), s.SlotSuit(j))) {
             s.FoundationTop(Index) = s.SlotRank(j);
             foundation.Picture = source.Picture;
             ShowBlank(j);
             source.BorderStyle = 0;
             s.CardPicked = 0;
+            outcome = ClickOutcome::Done;
         }
     }
-    if (board_.img_dealt.BorderStyle == 1 && s.WasteRank == add16(s.FoundationTop(Index), 1) &&
-        s.WasteSuit == s.FoundationSuit(Index)) {
+    if (board_.img_dealt.BorderStyle == 1 && offer(s.WasteRank, s.WasteSuit)) {
         s.FoundationTop(Index) = s.WasteRank;
         foundation.Picture = board_.img_dealt.Picture;
         board_.img_dealt.BorderStyle = 0;
         s.CardPicked = 0;
         ShowPreviousCard();
+        outcome = ClickOutcome::Done;
     }
-    GameWin();
+    // A click that opens the win dialog (again, after a win) did something the player hears.
+    return GameWin() ? ClickOutcome::Done : outcome;
 }
 
-void Game::GameWin() {
+bool Game::GameWin() {
     int complete = 0;
     for (int k = 1; k <= 4; ++k) {
         if (state_.FoundationTop(k) == 13) {
@@ -302,7 +325,83 @@ void Game::GameWin() {
         if (winHandler_) {
             winHandler_();
         }
+        return true;
     }
+    return false;
+}
+
+void Game::RestoreGame(const SavedPosition& saved) {
+    auto& s = state_;
+    const Int16 helpTopic = s.HelpTopic;
+    s = GameState{};
+    s.HelpTopic = helpTopic;
+    board_ = BoardModel{};
+    // The deal as InitNewGame and DealOuterCards lay it, the saved order in place of a shuffle.
+    board_.img_deck.Picture = Picture::card(0);
+    board_.img_dealt.Picture = img_blank;
+    const auto append = [&s](Int16 card) {
+        s.Deck.resizePreserve(s.Deck.size() + 1);
+        s.Deck(s.Deck.size()) = card;
+    };
+    for (const Int16 card : saved.deal) {
+        append(card);
+    }
+    DealAces();
+    DealOuterCards();
+
+    for (Int16 k = 1; k <= 4; ++k) {
+        const Int16 top = saved.foundations.at(static_cast<std::size_t>(k - 1));
+        s.FoundationTop(k) = CardRank(top);
+        board_.img_ace(k).Picture = Picture::card(top);
+    }
+    for (Int16 i = kFirstSlot; i <= kLastSlot; ++i) {
+        const Int16 card = saved.slots.at(static_cast<std::size_t>(i - kFirstSlot));
+        if (card == 0) {
+            ShowBlank(i);
+        } else {
+            board_.img_cards(i).Picture = Picture::card(card);
+            s.SlotRank(i) = CardRank(card);
+            s.SlotSuit(i) = CardSuit(card);
+        }
+    }
+
+    // The stock and the waste come from the rules' own turns of a pass that holds the waste's
+    // cards, then the stock's. The first pass runs through the whole deck, the cards already
+    // gone from it first, so that it runs out at position 52 as in play.
+    const bool firstPass = saved.passes == 0 || (saved.passes == 1 && saved.stock.empty());
+    s.Deck.resizePreserve(0);
+    if (firstPass) {
+        for (const Int16 card : saved.deal) {
+            if (std::find(saved.waste.begin(), saved.waste.end(), card) == saved.waste.end() &&
+                std::find(saved.stock.begin(), saved.stock.end(), card) == saved.stock.end()) {
+                append(card);
+            }
+        }
+    }
+    const int gone = s.Deck.size();
+    for (const Int16 card : saved.waste) {
+        append(card);
+    }
+    for (const Int16 card : saved.stock) {
+        append(card);
+    }
+    s.DeckPos = toInt16(gone);
+    s.DeckEnd = s.Deck.size();
+    s.StockRunOut = firstPass ? 0 : 1;
+    for (std::size_t n = 0; n < saved.waste.size(); ++n) {
+        DealCard();
+    }
+    if (saved.waste.empty() && saved.stock.empty()) {
+        // Nothing to turn: the stock shows what the last turn of its pass left.
+        board_.img_deck.Picture = saved.passes == 1 ? img_click : img_blank;
+        s.StockRunOut = 1;
+        s.DeckEnd = 0;
+    }
+
+    // Four complete foundations are a won game: the stock stays closed until the next Deal.
+    const bool won = std::all_of(saved.foundations.begin(), saved.foundations.end(),
+                                 [](Int16 top) { return CardRank(top) == 13; });
+    s.AwaitingDeal = won ? VbTrue : VbFalse;
 }
 
 } // namespace veltrane

@@ -6,9 +6,25 @@
 #include "game_state.h"
 #include "random_source.h"
 
+#include <cstdint>
 #include <functional>
 
 namespace veltrane {
+
+struct SavedPosition;
+
+// What a click did: Done when the rules changed anything, otherwise why they changed nothing.
+// The rules decide it; whatever tells the player (the board's screen-reader words) only says it.
+enum class ClickOutcome : std::uint8_t {
+    Done,
+    NotDealt,      // the stock waits for the next Deal: before the first one, or after a win
+    NoPassLeft,    // the stock has been run through twice
+    WasteEmpty,    // nothing on the waste to pick
+    NothingPicked, // a slot or foundation clicked with no card picked
+    OtherPicked,   // another card is picked, and stays so
+    WrongSuit,     // the picked card is not of the slot group's or the foundation's suit
+    WrongRank,     // the foundation's suit, but not the rank above its top card
+};
 
 class Game {
   public:
@@ -32,19 +48,24 @@ class Game {
     void ShowBlank(Int16 slot);
 
     // Stock and waste
-    void img_deck_Click();
+    ClickOutcome img_deck_Click();
     void DealCard();
     void AddToList(Int16 card);
     void ReSetDeck();
     void ShowPreviousCard();
-    void img_dealt_Click();
+    ClickOutcome img_dealt_Click();
 
     // Tableau
-    void img_cards_Click(Int16 Index);
+    ClickOutcome img_cards_Click(Int16 Index);
 
     // Foundations and winning
-    void img_ace_Click(Int16 Index);
-    void GameWin();
+    ClickOutcome img_ace_Click(Int16 Index);
+    // True when the game is won (and the win dialog has been shown).
+    bool GameWin();
+
+    // A saved game (saved_game.h), checked before: its deal as Deal lays it, then every place
+    // as play left it, with nothing picked.
+    void RestoreGame(const SavedPosition& saved);
 
   private:
     RandomSource* random_;

@@ -26,6 +26,11 @@ struct GameState {
     Int16 CardPicked = 0;
     Int16 AwaitingDeal = 0; // VbTrue (-1) or VbFalse (0)
     Int16 HelpTopic = 0;    // 0 Rules, 1 About
+
+    // Not one of the rules' variables: the deck as the last Deal dealt it, all 0 before the
+    // first. A saved game carries it, so that reading one back can check the position against
+    // the deal it grew from.
+    BoundedArray<Int16, 1, 52> DealOrder;
 };
 
 } // namespace veltrane

@@ -2,6 +2,7 @@
 
 #include "platform/accessibility.h"
 #include "platform/error_guard.h"
+#include "platform/keyboard.h"
 #include "platform/message_box.h"
 #include "platform/pictures.h"
 #include "platform/program_folder.h"
@@ -131,10 +132,15 @@ frm_help::frm_help(const veltrane::GameState& state) : state_(state) {
     img_help2->setPixmap(platform::LoadPicture(QStringLiteral("title"), devicePixelRatioF()));
     img_help2->setAccessibleName(tr("Veltrane Solitaire, around a copper card frame with a club"));
 
-    // Keyboard order: the text, then "OK", "About", "Rules"; the labels take no focus.
+    // Keyboard order: the text, then "OK", "About", "Rules", and on the About page the link,
+    // which Space or Return follows as a click does; the other labels take no focus.
     setTabOrder(txt_help, btn_help_4);
     setTabOrder(btn_help_4, btn_help_5);
     setTabOrder(btn_help_5, btn_help_0);
+    lbl_url->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(btn_help_0, lbl_url);
+    // Said with the window's title when it opens, before the page is filled in.
+    describePage(state.HelpTopic);
 
     for (const auto& [button, index] :
          {std::pair{btn_help_0, kRulesButton}, std::pair{btn_help_5, kAboutButton},
@@ -186,9 +192,11 @@ void frm_help::btn_help_Click(Int16 Index) {
     switch (Index) {
     case kRulesButton:
         showPage(kRulesTopic);
+        platform::Announce(btn_help_0, tr("Rules page"));
         break;
     case kAboutButton:
         showPage(kAboutTopic);
+        platform::Announce(btn_help_5, tr("About page"));
         break;
     case kOkButton:
         close();
@@ -203,10 +211,18 @@ void frm_help::showPage(Int16 topic) {
     // The pictures and the link first: a message about the page's file then comes over the
     // finished page, not over the window's start state.
     txt_help->setAccessibleName(rules ? tr("Rules") : tr("About"));
+    describePage(topic);
     img_help2->setVisible(rules);
     img_logo->setVisible(!rules);
     lbl_url->setVisible(!rules);
     DisplayHelp(rules ? QStringLiteral("rules.txt") : QStringLiteral("orvik.txt"));
+}
+
+void frm_help::describePage(Int16 topic) {
+    // A screen reader says the window's description as the window opens: which page shows, and
+    // that its text is one key back from "OK", where the focus starts.
+    setAccessibleDescription(topic == kAboutTopic ? tr("About page, Shift+Tab to read")
+                                                  : tr("Rules page, Shift+Tab to read"));
 }
 
 void frm_help::DisplayHelp(const QString& AFile) {
@@ -267,6 +283,11 @@ void frm_help::keyPressEvent(QKeyEvent* event) {
 }
 
 bool frm_help::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lbl_url && event->type() == QEvent::KeyPress &&
+        platform::IsKeyClick(*static_cast<QKeyEvent*>(event))) {
+        platform::Guarded([this] { lbl_url_Click(); });
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         auto* button = qobject_cast<QPushButton*>(watched);

@@ -46,6 +46,7 @@ class frm_help : public QDialog {
 
   private:
     void showPage(veltrane::Int16 topic);
+    void describePage(veltrane::Int16 topic);
 
     const veltrane::GameState& state_;
     QString helpText_;

@@ -1,14 +1,10 @@
 #include "platform/accessibility.h"
 
+#include "platform/description_signal.h"
+
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
-#include <QDBusArgument>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusMetaType>
-#include <QDBusObjectPath>
-#include <QDBusVariant>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -300,63 +296,6 @@ QAccessibleInterface* Factory(const QString& /*className*/, QObject* object) {
     return nullptr;
 }
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-// Before Qt 6.8 the Linux accessibility bridge tells a changed description with a reference to
-// the object instead of the new text, and a screen reader, which says the text the change
-// carries, has nothing to say: the player would not hear the card that came or went. On those
-// versions alone the change is told here with its text, the way the desktop's own toolkits
-// tell it, through the bridge's connection and its names for objects (both its own, unchanged
-// up to 6.7); the screen-reader end-to-end test hears the difference. Newer versions carry the
-// text themselves and take the public route.
-
-// The desktop's reference to an accessible object: the bus name and the object's path.
-struct ObjectReference {
-    QString service;
-    QDBusObjectPath path;
-};
-
-QDBusArgument& operator<<(QDBusArgument& argument, const ObjectReference& reference) {
-    argument.beginStructure();
-    argument << reference.service << reference.path;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, ObjectReference& reference) {
-    argument.beginStructure();
-    argument >> reference.service >> reference.path;
-    argument.endStructure();
-    return argument;
-}
-
-// False when there is no bridge to tell it through; the public event is then sent instead.
-bool TellDescriptionWithItsText(QWidget* widget, const QString& description) {
-    const QDBusConnection bus(QStringLiteral("a11y"));
-    if (!bus.isConnected()) {
-        return false;
-    }
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    if (accessible == nullptr) {
-        return false;
-    }
-    static const QMetaType registered = qDBusRegisterMetaType<ObjectReference>();
-    Q_UNUSED(registered);
-    const QString prefix = QStringLiteral("/org/a11y/atspi/accessible/");
-    QDBusMessage signal = QDBusMessage::createSignal(
-        prefix + QString::number(QAccessible::uniqueId(accessible)),
-        QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
-    signal << QStringLiteral("accessible-description") << 0 << 0
-           << QVariant::fromValue(QDBusVariant(description))
-           << QVariant::fromValue(
-                  ObjectReference{bus.baseService(), QDBusObjectPath(prefix + "root")});
-    return bus.send(signal);
-}
-#else
-bool TellDescriptionWithItsText(QWidget* /*widget*/, const QString& /*description*/) {
-    return false;
-}
-#endif
-
 } // namespace
 
 void InstallAccessibility() {
@@ -396,22 +335,24 @@ void SetDescription(QWidget* widget, const QString& description, bool tell) {
         return;
     }
     pressable->setDescription(description);
-    if (tell && QAccessible::isActive() && !TellDescriptionWithItsText(widget, description)) {
+    if (tell && QAccessible::isActive() && !SendDescriptionWithItsText(widget, description)) {
         QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&event);
     }
 }
 
-void NotifySelectedChanged(QWidget* widget) {
-    if (!QAccessible::isActive()) {
+void Announce(QWidget* widget, const QString& words) {
+    if (!QAccessible::isActive() || words.isEmpty()) {
         return;
     }
-    // The selected state itself; what the player hears is the description, which says
-    // "selected" as long as the card carries the frame.
-    QAccessible::State changed;
-    changed.selected = true;
-    QAccessibleStateChangeEvent stateEvent(widget, changed);
-    QAccessible::updateAccessibility(&stateEvent);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(widget, words);
+    QAccessible::updateAccessibility(&event);
+#else
+    // A screen reader says a changed description of the focused widget as it comes: the words
+    // go as one, and the description the widget keeps is left as it is.
+    SendDescriptionWithItsText(widget, words);
+#endif
 }
 
 void MakeWindowAccessible(QWidget* window) {

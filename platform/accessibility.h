@@ -42,8 +42,10 @@ void MakePressLater(QAction* action);
 // it really changed and `tell` is true, tells the assistive technology, with the new text.
 void SetDescription(QWidget* widget, const QString& description, bool tell = true);
 
-// Tells the assistive technology that the widget's selection mark came or went.
-void NotifySelectedChanged(QWidget* widget);
+// Says the words through the screen reader at once: news of what the last key on the focused
+// widget did ("seven of hearts, waste: six of clubs"). Nothing is stored or shown; a screen
+// reader says it for the widget that has the focus.
+void Announce(QWidget* widget, const QString& words);
 
 // A window made from a plain widget (the splash) is a window to a screen reader, which would
 // otherwise take it for a layout filler and pass over it. Call it before the window is shown.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace veltrane::platform {
 namespace {
@@ -37,6 +38,13 @@ std::string_view NameOf(std::string_view argument) {
     return argument;
 }
 
+// A word Qt would take for a value although the player meant an option: "-session", "--help",
+// "--". A value may still start with a dash and a digit (-qwindowgeometry -0+0).
+bool LooksLikeOption(std::string_view argument) {
+    return argument.size() > 1 && argument[0] == '-' &&
+           (argument[1] == '-' || std::isalpha(static_cast<unsigned char>(argument[1])) != 0);
+}
+
 } // namespace
 
 QtOption QtOptionAt(int argc, const char* const* argv, int index) {
@@ -48,7 +56,8 @@ QtOption QtOptionAt(int argc, const char* const* argv, int index) {
         return {1, false};
     }
     if (Among(kWithValue, name)) {
-        return index + 1 < argc ? QtOption{2, false} : QtOption{1, true};
+        return index + 1 < argc && !LooksLikeOption(argv[index + 1]) ? QtOption{2, false}
+                                                                     : QtOption{1, true};
     }
     const std::size_t equals = name.find('=');
     if (equals != std::string_view::npos && Among(kJoinedValue, name.substr(0, equals))) {

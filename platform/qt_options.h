@@ -18,7 +18,8 @@ struct QtOption {
     // How many arguments, from the one looked at, belong to the option: 1 or 2. 0 when the
     // argument is no Qt option.
     int length = 0;
-    // A value-taking option with nothing after it.
+    // A value-taking option with no value after it: nothing, or another option (-platform
+    // --help), which Qt would take for the value and then fail on it with a misleading message.
     bool missingValue = false;
 };
 

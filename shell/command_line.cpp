@@ -4,8 +4,6 @@
 #include "platform/qt_options.h"
 #include "veltrane_config.h"
 
-#include <QCommandLineOption>
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
 #include <vector>
@@ -13,10 +11,25 @@
 namespace veltrane::shell {
 namespace {
 
-// What follows the options in the usage: the files beside the program and the environment
-// the game heeds, with the answer to the large-fonts message.
-QString FilesAndEnvironment() {
-    return QStringLiteral(
+// The usage names the program as the player starts it, wherever the build put it.
+QString Usage() {
+    return QCoreApplication::translate(
+               "CommandLine",
+               "Usage: veltrane [options]\n"
+               "Veltrane Solitaire, a patience card game for one player.\n"
+               "The game itself takes no options; Qt's own are passed on to Qt.\n"
+               "\n"
+               "Options:\n"
+               "  -h, --help     Displays this help.\n"
+               "  -v, --version  Displays version information.\n"
+               "\n"
+               "Qt's options, passed on to Qt (one dash or two):\n"
+               "  -platform NAME, -platformpluginpath PATH, -platformtheme NAME, -plugin NAME,\n"
+               "  -display DISPLAY, -name NAME, -visual ID, -session ID (given by a session\n"
+               "  manager that restarts the game), -style NAME, -stylesheet FILE,\n"
+               "  -qwindowgeometry GEOMETRY (-geometry), -qwindowtitle TITLE (-title),\n"
+               "  -qwindowicon FILE (-icon), -qmljsdebugger VALUE, -reverse, -widgetcount,\n"
+               "  -nograb, -dograb, -sync, -testability.\n"
                "\n"
                "Files, read from the folder that holds the game (%1):\n"
                "  rules.txt, orvik.txt  the Rules and About pages of Help\n"
@@ -34,25 +47,55 @@ QString FilesAndEnvironment() {
                "                   a display of 116 to 125 pixels per inch gets the LARGE FONTS\n"
                "                   message and the game ends. For a font DPI of 120 (a 125 %\n"
                "                   text scale) start it as QT_FONT_DPI=96 veltrane; for a Qt\n"
-               "                   scale of 1.25, as QT_SCALE_FACTOR=1 veltrane.\n")
+               "                   scale of 1.25, as QT_SCALE_FACTOR=1 veltrane.\n"
+               "  XDG_STATE_HOME   where a game in progress is saved for the session manager\n"
+               "                   (veltrane/session-KEY; ~/.local/state when unset).\n")
         .arg(platform::ProgramFolder());
-}
-
-// Qt's own options, which the game lets through to Qt.
-QString QtOptions() {
-    return QStringLiteral(
-        "\n"
-        "Qt's options, passed on to Qt (one dash or two):\n"
-        "  -platform NAME, -platformpluginpath PATH, -platformtheme NAME, -plugin NAME,\n"
-        "  -display DISPLAY, -name NAME, -visual ID, -session ID (given by a session\n"
-        "  manager that restarts the game), -style NAME, -stylesheet FILE,\n"
-        "  -qwindowgeometry GEOMETRY (-geometry), -qwindowtitle TITLE (-title),\n"
-        "  -qwindowicon FILE (-icon), -qmljsdebugger VALUE, -reverse, -widgetcount,\n"
-        "  -nograb, -dograb, -sync, -testability.\n");
 }
 
 void Print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// What is wrong with the command line, named as typed; empty when nothing is. Qt's options are
+// left in place for the application object; every other word is the game's.
+QString Error(int argc, char** argv, bool& wantsHelp, bool& wantsVersion) {
+    bool optionsEnd = false;
+    for (int i = 1; i < argc; ++i) {
+        const QString typed = QString::fromLocal8Bit(argv[i]);
+        const platform::QtOption qt =
+            optionsEnd ? platform::QtOption{} : platform::QtOptionAt(argc, argv, i);
+        if (qt.missingValue) {
+            return i + 1 < argc
+                       ? QCoreApplication::translate(
+                             "CommandLine", "option '%1' needs a value, not the option '%2'")
+                             .arg(typed, QString::fromLocal8Bit(argv[i + 1]))
+                       : QCoreApplication::translate("CommandLine", "option '%1' needs a value")
+                             .arg(typed);
+        }
+        if (qt.length > 0) {
+            i += qt.length - 1;
+            continue;
+        }
+        if (!optionsEnd && typed == QLatin1String("--")) {
+            optionsEnd = true;
+            continue;
+        }
+        if (optionsEnd || typed.size() < 2 || !typed.startsWith(QLatin1Char('-'))) {
+            return QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+                .arg(typed);
+        }
+        // The game's own options take one dash or two, as Qt's do.
+        const QString name = typed.mid(typed.startsWith(QLatin1String("--")) ? 2 : 1);
+        if (name == QLatin1String("h") || name == QLatin1String("help")) {
+            wantsHelp = true;
+        } else if (name == QLatin1String("v") || name == QLatin1String("version")) {
+            wantsVersion = true;
+        } else {
+            return QCoreApplication::translate("CommandLine", "unknown option '%1'").arg(typed);
+        }
+    }
+    return {};
 }
 
 } // namespace
@@ -68,59 +111,17 @@ std::optional<int> AnswerCommandLine(int argc, char** argv) {
     copy.push_back(nullptr);
     int count = argc;
     const QCoreApplication application(count, copy.data());
-    QCoreApplication::setApplicationName(QStringLiteral("veltrane"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(VELTRANE_VERSION));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Veltrane Solitaire, a patience card game for one player.\n"
-                       "The game itself takes no options; Qt's own are passed on to Qt."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays this help."));
-    parser.addOption(help);
-    const QCommandLineOption version = parser.addVersionOption();
-    const QString usage = parser.helpText() + QtOptions() + FilesAndEnvironment();
-
-    // Qt's options are left in place for the application object; every other word is the
-    // game's, and is named in an error exactly as it was typed.
-    QString error;
     bool wantsHelp = false;
     bool wantsVersion = false;
-    bool optionsEnd = false;
-    for (int i = 1; i < argc && error.isEmpty(); ++i) {
-        const QString typed = QString::fromLocal8Bit(argv[i]);
-        if (!optionsEnd) {
-            const platform::QtOption qt = platform::QtOptionAt(argc, argv, i);
-            if (qt.missingValue) {
-                error = QStringLiteral("Missing value after '%1'.").arg(typed);
-                break;
-            }
-            if (qt.length > 0) {
-                i += qt.length - 1;
-                continue;
-            }
-        }
-        if (!optionsEnd && typed == QLatin1String("--")) {
-            optionsEnd = true;
-        } else if (!optionsEnd && typed.size() > 1 && typed.startsWith(QLatin1Char('-'))) {
-            const QString name = typed.mid(typed.startsWith(QLatin1String("--")) ? 2 : 1);
-            if (help.names().contains(name)) {
-                wantsHelp = true;
-            } else if (version.names().contains(name)) {
-                wantsVersion = true;
-            } else {
-                error = QStringLiteral("Unknown option '%1'.").arg(typed);
-            }
-        } else {
-            error = QStringLiteral("Unexpected argument '%1'.").arg(typed);
-        }
-    }
-    if (!error.isEmpty()) {
-        Print(stderr, QStringLiteral("veltrane: %1\n\n%2").arg(error, usage));
+    if (const QString error = Error(argc, argv, wantsHelp, wantsVersion); !error.isEmpty()) {
+        Print(stderr, QStringLiteral("veltrane: %1\n%2\n")
+                          .arg(error, QCoreApplication::translate("CommandLine",
+                                                                  "Try 'veltrane --help'.")));
         return kUsageExitStatus;
     }
     if (wantsHelp) {
-        Print(stdout, usage);
+        Print(stdout, Usage());
         return 0;
     }
     if (wantsVersion) {

@@ -10,7 +10,7 @@ namespace veltrane::shell {
 inline constexpr int kUsageExitStatus = 2;
 
 // Answers a command line that holds anything: the usage or the version on standard output
-// (status 0), or a wrong option or argument and the usage on standard error (status 2).
+// (status 0), or what is wrong and a pointer to --help, two lines on standard error (status 2).
 // Returns nothing when the game is to start.
 std::optional<int> AnswerCommandLine(int argc, char** argv);
 

@@ -3,6 +3,7 @@
 #include "board/frm_board.h"
 #include "platform/accessibility.h"
 #include "platform/error_guard.h"
+#include "platform/keyboard.h"
 #include "platform/message_box.h"
 #include "platform/pictures.h"
 #include "platform/program_folder.h"
@@ -128,11 +129,7 @@ bool frm_splash::event(QEvent* event) {
 bool frm_splash::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Image1) {
         if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-            if (plain && !key->isAutoRepeat() &&
-                (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
-                 key->key() == Qt::Key_Space)) {
+            if (veltrane::platform::IsKeyClick(*static_cast<QKeyEvent*>(event))) {
                 veltrane::platform::Guarded([this] { Image1_Click(); });
                 return true;
             }

@@ -23,7 +23,9 @@ frm_win::frm_win() {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
 
-    // The picture's words, for a player who cannot see them.
+    // The picture's words, for a player who cannot see them; a screen reader says the dialog's
+    // description with its title as it opens, as it says a message box's text.
+    setAccessibleDescription(tr("Well Done!"));
     veltrane::platform::AddPictureText(this, QRect(150, 10, 150, 72), QAccessible::StaticText,
                                        tr("Well Done!"));
     btn_OK = new QPushButton(tr("OK"), this);

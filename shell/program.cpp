@@ -9,6 +9,7 @@
 #include "platform/translations.h"
 #include "shell/frm_splash.h"
 #include "shell/frm_win.h"
+#include "shell/session.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -44,6 +45,14 @@ int RunProgram(RandomSource& random) {
         return 0;
     }
     board = splash->board();
+    // A session manager's restart brings back the game it saved, behind the splash as always.
+    platform::Guarded([&] {
+        if (RestoreGameOfSession(game)) {
+            board->Refresh();
+            platform::StartupMark("saved game restored");
+        }
+    });
+    KeepGameForSession(game, board);
     splash->show();
     platform::StartupMark("splash shown");
     const int status = QApplication::exec();

@@ -1,6 +1,7 @@
 // How fast the solver decides seeded deals, how many states it searches, and how much
 // memory it needs. Prints figures; it is not a test.
-// solve_bench [GAMES] [JOBS] [FIRST]: defaults 100000 deals from seed 1 on every core.
+// solve_bench [GAMES] [JOBS] [FIRST]: defaults 100000 deals from seed 1 on every core; never
+// more jobs than cores.
 
 #include "game/game.h"
 #include "tools/solve/solver.h"
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <limits>
 #include <string>
 #include <sys/resource.h>
 #include <thread>
@@ -33,13 +35,13 @@ double loadAverage() {
 
 int main(int argc, char** argv) {
     const long games = argc > 1 ? std::atol(argv[1]) : 100000;
-    const int jobs = argc > 2 ? std::atoi(argv[2])
-                              : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const int asked = argc > 2 ? std::atoi(argv[2]) : std::numeric_limits<int>::max();
     const std::uint64_t first = argc > 3 ? std::strtoull(argv[3], nullptr, 10) : 1;
-    if (games < 1 || jobs < 1) {
+    if (games < 1 || asked < 1) {
         std::fprintf(stderr, "usage: solve_bench [GAMES] [JOBS] [FIRST]\n");
         return 2;
     }
+    const int jobs = jobsFor(games, asked);
     std::vector<long> states(static_cast<std::size_t>(games));
     std::vector<double> seconds(static_cast<std::size_t>(games));
     std::atomic<long> unknown{0};
@@ -48,7 +50,7 @@ int main(int argc, char** argv) {
     const double loadBefore = loadAverage();
     rusage before{};
     getrusage(RUSAGE_SELF, &before);
-    const double wall = inParallel(games, jobs, table, [&](long i, Solver& solver) {
+    const double wall = inParallel("the solver", games, jobs, table, [&](long i, Solver& solver) {
         SeededRandomSource random(first + static_cast<std::uint64_t>(i));
         Game game(random);
         game.InitNewGame();

@@ -1,12 +1,14 @@
 // Start-up benchmark: the real game against a minimal Qt window built in the same tree, run in
-// alternation on one virtual X server. For each start it measures the time from starting the
-// process to its first window being mapped (an X event, not polling) and the peak resident
-// memory once the window is up. The game's first window is the splash, and its load has loaded
-// the board behind it, so the memory is that of the game ready to play. Prints medians and the
-// two ratios. The game starts both under LANG=C and under LANG=de_DE.UTF-8, in alternation, and
-// the German start is set against the English one: loading the translations must not show. A
-// start that shows no window within 20 s, or whose program ends without one, stops
-// the benchmark with what the program said, its start-up steps included.
+// alternation on one virtual X server, and the game once more as a session manager restarts it,
+// with a saved game to lay out behind the splash. For each start it measures the time from
+// starting the process to its first window being mapped (an X event, not polling) and the peak
+// resident memory once the window is up. The game's first window is the splash, and its load has
+// loaded the board behind it, so the memory is that of the game ready to play. Prints medians,
+// the two ratios and what the saved game adds. The game also starts under LANG=de_DE.UTF-8 (the
+// others under LANG=C), and the German start is set against the English one: loading the
+// translations must not show. A start that shows no window within 20 s, or whose
+// program ends without one, stops the benchmark with what the program said, its start-up steps
+// included.
 //
 //     startup_bench [ROUNDS]      (15 rounds by default)
 
@@ -15,6 +17,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
 #include <chrono>
@@ -123,10 +126,10 @@ double peakResidentKiB(qint64 pid) {
 }
 
 Sample startOnce(veltrane::e2e::XSession& x, MapWatcher& watcher, const QString& program,
-                 const QString& lang = QStringLiteral("C")) {
+                 const QStringList& arguments = {}, const QString& lang = QStringLiteral("C")) {
     watcher.drain();
     const Clock::time_point start = Clock::now();
-    QProcess& process = x.launch(program, {}, lang);
+    QProcess& process = x.launch(program, arguments, lang);
     if (!watcher.waitForMap(start + std::chrono::seconds(20), process)) {
         const QString after =
             QString::number(std::chrono::duration<double>(Clock::now() - start).count(), 'f', 1);
@@ -154,6 +157,10 @@ Sample startOnce(veltrane::e2e::XSession& x, MapWatcher& watcher, const QString&
     const double peak = peakResidentKiB(process.processId());
     process.kill();
     process.waitForFinished(5000);
+    // A restart must have laid out its saved game, or it measured a fresh start.
+    if (!arguments.isEmpty() && !process.readAllStandardError().contains("saved game restored")) {
+        throw std::runtime_error("the saved game was not restored");
+    }
     return {ms, cpu, peak};
 }
 
@@ -165,6 +172,25 @@ double median(std::vector<double> values) {
 
 } // namespace
 
+// A game under way, as a session manager's save leaves it for the restart.
+const char* const kSavedGame =
+    "veltrane saved game 1\n"
+    "deal AS AD AC AH 5S 6S 7S 8S 9S 10S JS QS KS 2S 2D 3D 4D 5D 6D 7D 8D 9D 10D JD QD KD 3S 2C 3C "
+    "4C 5C 6C 7C 8C 9C 10C JC QC KC 4S 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH\n"
+    "foundations 3S 3D AH AC\n"
+    "slots 5S 6S 7S 8S 9S 10S JS QS KS - - - 4D 5D 6D 7D\n"
+    "stock 2C 3C 4C 5C 6C 7C 8C 9C 10C JC QC KC 4S 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH\n"
+    "waste 8D 9D 10D JD QD KD\n"
+    "passes 0\n";
+
+struct Contender {
+    const char* name;
+    QString program;
+    QStringList arguments;
+    std::vector<double> ms, cpu, kib;
+    QString lang = QStringLiteral("C");
+};
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
@@ -172,60 +198,71 @@ int main(int argc, char** argv) {
     // prints: a start that shows no window can be placed between two steps.
     qputenv("VELTRANE_STARTUP_TRACE", "1");
     try {
+        // The saved game of the restart, in a state folder of the benchmark's own.
+        const QTemporaryDir state;
+        qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
+        QDir(state.path()).mkpath(QStringLiteral("veltrane"));
+        QFile saved(state.filePath(QStringLiteral("veltrane/session-bench_1")));
+        if (!saved.open(QIODevice::WriteOnly) || saved.write(kSavedGame) < 0 || !saved.flush()) {
+            throw std::runtime_error("cannot write the saved game");
+        }
         veltrane::e2e::XSession x;
         MapWatcher watcher(x.display());
         const QString game = QStringLiteral(VELTRANE_EXECUTABLE);
-        const QString minimal = QStringLiteral(MINIMAL_WINDOW_EXECUTABLE);
-        // The three starts measured, each with its desktop language.
-        struct Run {
-            const char* label;
-            QString program;
-            QString lang;
-            std::vector<double> ms, cpu, kib;
-        };
-        std::vector<Run> runs = {{"veltrane", game, QStringLiteral("C"), {}, {}, {}},
-                                 {"veltrane (de)", game, QStringLiteral("de_DE.UTF-8"), {}, {}, {}},
-                                 {"minimal window", minimal, QStringLiteral("C"), {}, {}, {}}};
-        // One start of each, unmeasured, so all find their files in the page cache.
-        for (const Run& run : runs) {
-            startOnce(x, watcher, run.program, run.lang);
+        std::vector<Contender> contenders = {
+            {"veltrane", game, {}, {}, {}, {}},
+            {"veltrane restored",
+             game,
+             {QStringLiteral("-session"), QStringLiteral("bench_1")},
+             {},
+             {},
+             {}},
+            {"minimal window", QStringLiteral(MINIMAL_WINDOW_EXECUTABLE), {}, {}, {}, {}},
+            {"veltrane (de)", game, {}, {}, {}, {}, QStringLiteral("de_DE.UTF-8")}};
+        // One start of each, unmeasured, so all find the libraries in the page cache.
+        for (const Contender& c : contenders) {
+            startOnce(x, watcher, c.program, c.arguments, c.lang);
         }
+
         for (int round = 0; round < rounds; ++round) {
-            // Rotate which goes first, so none always follows the same one.
-            for (std::size_t turn = 0; turn < runs.size(); ++turn) {
-                Run& run = runs.at((turn + static_cast<std::size_t>(round)) % runs.size());
-                const Sample s = startOnce(x, watcher, run.program, run.lang);
-                run.ms.push_back(s.milliseconds);
-                run.cpu.push_back(s.cpuMilliseconds);
-                run.kib.push_back(s.peakKiB);
+            // Rotate which goes first, so that none always follows another.
+            for (std::size_t turn = 0; turn < contenders.size(); ++turn) {
+                Contender& c =
+                    contenders.at((turn + static_cast<std::size_t>(round)) % contenders.size());
+                const Sample s = startOnce(x, watcher, c.program, c.arguments, c.lang);
+                c.ms.push_back(s.milliseconds);
+                c.cpu.push_back(s.cpuMilliseconds);
+                c.kib.push_back(s.peakKiB);
             }
         }
 
         std::printf("start-up to first window mapped, %d starts each (medians; fastest)\n", rounds);
-        std::printf("                  wall ms  fastest ms   cpu ms   peak RSS KiB\n");
-        for (const Run& run : runs) {
-            std::printf("  %-14s %8.1f  %10.1f  %7.1f  %13.0f\n", run.label, median(run.ms),
-                        *std::min_element(run.ms.begin(), run.ms.end()), median(run.cpu),
-                        median(run.kib));
+        std::printf("                     wall ms  fastest ms   cpu ms   peak RSS KiB\n");
+        for (const Contender& c : contenders) {
+            std::printf("  %-18s %8.1f  %10.1f  %7.1f  %13.0f\n", c.name, median(c.ms),
+                        *std::min_element(c.ms.begin(), c.ms.end()), median(c.cpu), median(c.kib));
         }
-        const Run& english = runs.at(0);
-        const Run& german = runs.at(1);
-        const Run& plain = runs.at(2);
-        const auto ratio = [](const std::vector<double>& a, const std::vector<double>& b) {
-            return median(a) / median(b);
-        };
-        const auto fastest = [](const std::vector<double>& v) {
-            return *std::min_element(v.begin(), v.end());
-        };
-        std::printf("  time ratio     %8.2f  %10.2f  %7.2f   (target <= 1.30)\n",
-                    ratio(english.ms, plain.ms), fastest(english.ms) / fastest(plain.ms),
-                    ratio(english.cpu, plain.cpu));
-        std::printf("  memory ratio   %8.2f   (target <= 1.40)\n", ratio(english.kib, plain.kib));
-        std::printf("  German/English %8.3f  %10.3f  %7.3f   (target <= 1.05)\n",
-                    ratio(german.ms, english.ms), fastest(german.ms) / fastest(english.ms),
-                    ratio(german.cpu, english.cpu));
-        std::printf("  German memory  %+8.0f KiB   (target <= +1024)\n",
-                    median(german.kib) - median(english.kib));
+        const Contender& plain = contenders.at(0);
+        const Contender& restored = contenders.at(1);
+        const Contender& minimal = contenders.at(2);
+        const Contender& german = contenders.at(3);
+        std::printf("  time ratio         %8.2f  %10.2f  %7.2f   (target <= 1.30)\n",
+                    median(plain.ms) / median(minimal.ms),
+                    *std::min_element(plain.ms.begin(), plain.ms.end()) /
+                        *std::min_element(minimal.ms.begin(), minimal.ms.end()),
+                    median(plain.cpu) / median(minimal.cpu));
+        std::printf("  memory ratio       %8.2f   (target <= 1.40)\n",
+                    median(plain.kib) / median(minimal.kib));
+        std::printf(
+            "  saved game adds    %8.1f ms wall, %.1f ms cpu (target: nothing measurable)\n",
+            median(restored.ms) - median(plain.ms), median(restored.cpu) - median(plain.cpu));
+        std::printf("  German/English     %8.3f  %10.3f  %7.3f   (target <= 1.05)\n",
+                    median(german.ms) / median(plain.ms),
+                    *std::min_element(german.ms.begin(), german.ms.end()) /
+                        *std::min_element(plain.ms.begin(), plain.ms.end()),
+                    median(german.cpu) / median(plain.cpu));
+        std::printf("  German memory      %+8.0f KiB   (target <= +1024)\n",
+                    median(german.kib) - median(plain.kib));
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "startup_bench: %s\n", e.what());

@@ -27,14 +27,16 @@ add_test(NAME wayland_e2e_tests COMMAND wayland_e2e_tests)
 set_tests_properties(wayland_e2e_tests PROPERTIES LABELS e2e TIMEOUT 180)
 
 # A session manager of the test's own, on the X session management library, saves the game's
-# restart command and runs it again.
+# restart command and the game in progress, runs the command again, then discards the game.
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(VELTRANE_SM REQUIRED IMPORTED_TARGET sm ice)
 add_executable(session_e2e_tests ${CMAKE_CURRENT_LIST_DIR}/shell/session_e2e_test.cpp)
 target_link_libraries(session_e2e_tests PRIVATE veltrane_e2e_support PkgConfig::VELTRANE_SM
                                                 GTest::gtest_main)
-target_compile_definitions(session_e2e_tests PRIVATE VELTRANE_EXECUTABLE="$<TARGET_FILE:veltrane>")
-add_dependencies(session_e2e_tests veltrane)
+target_compile_definitions(session_e2e_tests PRIVATE
+  VELTRANE_FIXED_DEAL_GAME="$<TARGET_FILE:a11y_fixed_deal_game>"
+  VELTRANE_PICTURES_DIR="${CMAKE_SOURCE_DIR}/assets/pictures")
+add_dependencies(session_e2e_tests a11y_fixed_deal_game)
 add_test(NAME session_e2e_tests COMMAND session_e2e_tests)
 set_tests_properties(session_e2e_tests PROPERTIES LABELS e2e TIMEOUT 120
   ENVIRONMENT "PULSE_SERVER=unix:${CMAKE_CURRENT_BINARY_DIR}/no-sound-server")

@@ -35,6 +35,27 @@ TEST_F(Foundation, OnlyTheNextRankOfTheSuitIsTaken) {
     EXPECT_EQ(s().CardPicked, 0);
 }
 
+// A click that changes nothing reports why, in the rules' own terms; one that does, Done.
+TEST_F(Foundation, EveryRefusedClickReportsWhy) {
+    using enum ClickOutcome;
+    game_.InitNewGame();
+    EXPECT_EQ(play(game_, "S"), NotDealt) << "before the first deal";
+    EXPECT_EQ(play(game_, "D f1"), NothingPicked);
+    EXPECT_EQ(play(game_, "t14 f2"), WrongSuit) << "the two of spades on diamonds";
+    EXPECT_EQ(play(game_, "t13"), OtherPicked);
+    EXPECT_EQ(play(game_, "W"), OtherPicked);
+    EXPECT_EQ(play(game_, "t14 t13 f1"), WrongRank) << "the king of spades on the ace";
+    EXPECT_EQ(play(game_, "t13 t14 f1"), Done);
+    EXPECT_EQ(play(game_, "t14"), NothingPicked) << "an empty slot";
+    EXPECT_EQ(play(game_, "W"), WasteEmpty);
+    EXPECT_EQ(play(game_, "S W t14"), WrongSuit) << "the eight of diamonds in a hearts slot";
+    // The rest of the first pass, the turn-over and the whole second pass leave no pass.
+    for (int click = 0; click < 31 + 1 + 32; ++click) {
+        EXPECT_EQ(play(game_, "S"), Done) << click;
+    }
+    EXPECT_EQ(play(game_, "S"), NoPassLeft);
+}
+
 TEST_F(Foundation, WasteCardGoesUpAndTheCardBeneathShows) {
     play(game_, "D t14 f1 S S S S S S S W f1");
     EXPECT_EQ(s().FoundationTop(1), 3);
@@ -78,9 +99,9 @@ TEST_F(Foundation, FourthKingWinsAndClosesTheStockUntilTheNextDeal) {
     EXPECT_TRUE(testing::cardPlacementFaults(game_).empty());
 
     const GameState won = s();
-    play(game_, "S");
+    EXPECT_EQ(play(game_, "S"), ClickOutcome::NotDealt);
     EXPECT_EQ(s().DeckPos, won.DeckPos);
-    play(game_, "f2");
+    EXPECT_EQ(play(game_, "f2"), ClickOutcome::Done);
     EXPECT_EQ(wins_, 2) << "a foundation click after the win opens the dialog again";
     play(game_, "D");
     EXPECT_EQ(s().AwaitingDeal, VbFalse);

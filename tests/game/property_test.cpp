@@ -1,7 +1,9 @@
 // Thousands of seeded games played with random and with greedy clicks; after every click
-// every card is in exactly one place and the selection frame agrees with CardPicked.
+// every card is in exactly one place and the selection frame agrees with CardPicked, and every
+// few moves the game's saved game, read back, plays on as the same game.
 
 #include "game/cards.h"
+#include "game/saved_game.h"
 #include "tests/game/test_support.h"
 
 #include <gtest/gtest.h>
@@ -41,23 +43,67 @@ std::string invariantFaults(const Game& game) {
     return faults;
 }
 
+// Any place, by number: the stock, the waste, slots 5 to 20, foundations 1 to 4.
+void clickPlace(Game& game, int place) {
+    if (place == 0) {
+        game.img_deck_Click();
+    } else if (place == 1) {
+        game.img_dealt_Click();
+    } else if (place <= 17) {
+        game.img_cards_Click(static_cast<Int16>(place + 3));
+    } else {
+        game.img_ace_Click(static_cast<Int16>(place - 17));
+    }
+}
+
+bool samePictures(const Game& a, const Game& b) {
+    const auto same = [](const Place& p, const Place& q) {
+        return p.Picture == q.Picture && p.BorderStyle == q.BorderStyle;
+    };
+    bool all = same(a.board().img_deck, b.board().img_deck) &&
+               same(a.board().img_dealt, b.board().img_dealt);
+    for (int i = 1; i <= 20; ++i) {
+        all = all && (i <= 4 ? same(a.board().img_ace(i), b.board().img_ace(i))
+                             : same(a.board().img_cards(i), b.board().img_cards(i)));
+    }
+    return all;
+}
+
+// The game read back from its saved game is the game that was saved, less its pick: the same
+// board, and the same answer to every click after.
+std::string savedGameFaults(const Game& game, std::mt19937& rng) {
+    Game saved = game;
+    saved.setWinHandler({});
+    SequenceRandomSource unused({0.0f});
+    Game restored(unused);
+    if (ReadSavedGame(WriteSavedGame(game), restored).fault != SavedGameFault::None) {
+        return "its saved game is refused";
+    }
+    if (saved.board().img_dealt.BorderStyle == 1) {
+        saved.img_dealt_Click();
+    }
+    for (Int16 i = 5; i <= 20; ++i) {
+        if (saved.board().img_cards(i).BorderStyle == 1) {
+            saved.img_cards_Click(i);
+        }
+    }
+    for (int click = 0; click < 30; ++click) {
+        if (!samePictures(saved, restored)) {
+            return "the saved game read back differs after " + std::to_string(click) + " clicks";
+        }
+        const int place = std::uniform_int_distribution<int>(0, 21)(rng);
+        clickPlace(saved, place);
+        clickPlace(restored, place);
+    }
+    return {};
+}
+
 class Player {
   public:
     Player(Game& game, std::uint32_t seed) : game_(game), rng_(seed) {}
 
     // Any place, chosen at random: the rules must shrug off every click.
-    void randomClick() {
-        const int place = pick(0, 21);
-        if (place == 0) {
-            game_.img_deck_Click();
-        } else if (place == 1) {
-            game_.img_dealt_Click();
-        } else if (place <= 17) {
-            game_.img_cards_Click(static_cast<Int16>(place + 3));
-        } else {
-            game_.img_ace_Click(static_cast<Int16>(place - 17));
-        }
-    }
+    void randomClick() { clickPlace(game_, pick(0, 21)); }
 
     // Clicks that build the foundations where it can, parks cards in empty slots of their
     // group, and otherwise turns the stock. Returns false when nothing is left to do.
@@ -130,6 +176,7 @@ TEST(Properties, RandomClicksKeepEveryCardInExactlyOnePlace) {
 
 TEST(Properties, GreedyGamesKeepEveryCardInExactlyOnePlaceAndSomeAreWon) {
     SeededRandomSource random(777);
+    std::mt19937 afterwards(777);
     int wins = 0;
     Game game(random, [&wins] { ++wins; });
     for (std::uint32_t round = 0; round < 1500; ++round) {
@@ -139,7 +186,8 @@ TEST(Properties, GreedyGamesKeepEveryCardInExactlyOnePlaceAndSomeAreWon) {
             if (!player.greedyMove()) {
                 break;
             }
-            const auto faults = invariantFaults(game);
+            const auto faults =
+                invariantFaults(game) + (move % 4 == 0 ? savedGameFaults(game, afterwards) : "");
             ASSERT_TRUE(faults.empty()) << "game " << round << " move " << move << ": " << faults;
         }
     }

@@ -36,8 +36,10 @@ std::string readFile(const fs::path& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-// Runs the real executable on a script file (or on standard input when asked).
-Outcome runExecutable(const std::string& script, bool fromStdin = false) {
+// Runs the real executable on a script file (or on standard input when asked), or with the
+// command-line arguments given instead of a script.
+Outcome runExecutable(const std::string& script, bool fromStdin = false,
+                      const std::string& arguments = {}) {
     static int counter = 0;
     const fs::path dir =
         fs::temp_directory_path() /
@@ -47,8 +49,9 @@ Outcome runExecutable(const std::string& script, bool fromStdin = false) {
     const std::string redirect =
         " > '" + (dir / "out").string() + "' 2> '" + (dir / "err").string() + "'";
     const std::string input = fromStdin ? " < '" : " '";
-    const std::string command = std::string("'") + VELTRANE_REPLAY_EXE + "'" + input +
-                                (dir / "script").string() + "'" + redirect;
+    const std::string command =
+        std::string("'") + VELTRANE_REPLAY_EXE + "'" +
+        (arguments.empty() ? input + (dir / "script").string() + "'" : " " + arguments) + redirect;
     const int raw = std::system(command.c_str());
     Outcome run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(dir / "out"),
                 readFile(dir / "err")};
@@ -109,6 +112,20 @@ TEST(ReplayExecutable, RunTimeErrorOfTheRulesEndsWithStatusThree) {
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.err, "Run-time error '9': Subscript out of range\n");
     EXPECT_EQ(run.out.find("wins 0\n\n"), run.out.size() - 8);
+}
+
+TEST(ReplayExecutable, AnswersHelpAndAWrongCommandLineAsACommand) {
+    const Outcome help = runExecutable({}, false, "--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(firstLine(help.out), "Usage: veltrane-replay [FILE]");
+    EXPECT_EQ(help.err, "");
+    const Outcome bogus = runExecutable({}, false, "--bogus");
+    EXPECT_EQ(bogus.status, 2);
+    EXPECT_EQ(bogus.err, "veltrane-replay: unknown option '--bogus'\n"
+                         "Try 'veltrane-replay --help'.\n");
+    const Outcome missing = runExecutable({}, false, "/nonexistent/script");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(firstLine(missing.err), "veltrane-replay: cannot open '/nonexistent/script'");
 }
 
 TEST(ReplayScript, CommentsBlankLinesAndTabsAreIgnored) {

@@ -9,7 +9,8 @@
 
 namespace veltrane::testing {
 
-void play(Game& game, std::string_view clicks) {
+ClickOutcome play(Game& game, std::string_view clicks) {
+    ClickOutcome outcome = ClickOutcome::Done;
     std::size_t pos = 0;
     while (pos < clicks.size()) {
         const std::size_t end = std::min(clicks.find(' ', pos), clicks.size());
@@ -24,23 +25,25 @@ void play(Game& game, std::string_view clicks) {
         case 'D':
             game.InitNewGame();
             game.DealOuterCards();
+            outcome = ClickOutcome::Done;
             break;
         case 'S':
-            game.img_deck_Click();
+            outcome = game.img_deck_Click();
             break;
         case 'W':
-            game.img_dealt_Click();
+            outcome = game.img_dealt_Click();
             break;
         case 't':
-            game.img_cards_Click(static_cast<Int16>(n));
+            outcome = game.img_cards_Click(static_cast<Int16>(n));
             break;
         case 'f':
-            game.img_ace_Click(static_cast<Int16>(n));
+            outcome = game.img_ace_Click(static_cast<Int16>(n));
             break;
         default:
             throw std::invalid_argument("unknown click " + std::string(word));
         }
     }
+    return outcome;
 }
 
 std::string_view unshuffledWinAllButLast() {

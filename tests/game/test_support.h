@@ -9,7 +9,8 @@
 namespace veltrane::testing {
 
 // Clicks written as words: "D" deal, "S" stock, "W" waste, "tN" slot N, "fN" foundation N.
-void play(Game& game, std::string_view clicks);
+// What the last click did.
+ClickOutcome play(Game& game, std::string_view clicks);
 
 // The whole winning game from the unshuffled deck (all draws 0), up to but not including
 // the last click, which is "f3": the king of hearts from slot 13.

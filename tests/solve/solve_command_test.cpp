@@ -1,17 +1,20 @@
 // veltrane-solve on hand-made positions, built by console scripts, with known answers.
 
 #include "tools/replay/replay_script.h"
-#include "tools/solve/players.h"
 #include "tools/solve/solve_command.h"
 #include "tools/solve/stats.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <mutex>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace veltrane::solve {
@@ -174,21 +177,29 @@ TEST(SolveCommand, BadInputIsReportedAsTheConsoleReportsIt) {
     EXPECT_EQ(run.err.rfind("line 4: ", 0), 0u);
 }
 
-TEST(SolveCommand, BadCommandLinesAreStatusTwo) {
+TEST(SolveCommand, BadCommandLinesAreTwoLinesAndStatusTwo) {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--limit"},
           {"--limit", "0"},
           {"--limit", "x"},
           {"--stats", "-3"},
           {"--jobs", "0", "--stats", "2"},
+          {"--stats", "5", "--samples", "100000000", "--jobs", "2"},
           {"--frobnicate"},
           {"a", "b"},
           {"--stats", "2", "file"},
           {"--stats", "2", "--first", "18446744073709551615"}}) {
         const Ran run = solve("", args);
         EXPECT_EQ(run.status, SolveBadInput) << args.front();
-        EXPECT_NE(run.err.find("usage: veltrane-solve"), std::string::npos);
+        EXPECT_EQ(run.err.rfind("veltrane-solve: ", 0), 0u) << run.err;
+        EXPECT_EQ(run.err.substr(run.err.find('\n')), "\nTry 'veltrane-solve --help'.\n");
         EXPECT_EQ(run.out, "");
+    }
+    for (const char* help : {"--help", "-h"}) {
+        const Ran run = solve("", {help});
+        EXPECT_EQ(run.status, SolveOk) << help;
+        EXPECT_EQ(run.out.rfind("usage: veltrane-solve", 0), 0u) << run.out;
+        EXPECT_EQ(run.err, "");
     }
 }
 
@@ -226,31 +237,44 @@ TEST(SolveCommand, StatsPrintARowForEachPlayer) {
 }
 
 TEST(SolveCommand, RunsTooLargeForThisMachineAreRefusedBeforeTheFirstGame) {
-    // The results of 10^14 games, or 2^31 drawn orders at a choice, fit no machine's memory.
-    for (const char* args :
-         {"--stats 100000000000000", "--stats 2 --jobs 2 --samples 2147483647"}) {
-        const Ran run = runShell(std::string("'") + VELTRANE_SOLVE_EXE + "' " + args);
-        EXPECT_EQ(run.status, SolveBadInput) << args << run.err;
-        EXPECT_NE(run.err.find("of memory, more than this machine has"), std::string::npos)
-            << run.err;
-        EXPECT_EQ(run.out, "");
-    }
+    // The results of 10^14 games fit no machine's memory.
+    const Ran run =
+        runShell(std::string("'") + VELTRANE_SOLVE_EXE + "' --stats 100000000000000 --jobs 1");
+    EXPECT_EQ(run.status, SolveBadInput) << run.err;
+    EXPECT_NE(run.err.find("of memory, more than this machine has available"), std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.out, "");
 }
 
 TEST(SolveStats, AFailingJobStopsTheRunAndReachesTheCaller) {
     for (const int jobs : {1, 3}) {
         std::size_t tableBytes = 0;
         try {
-            inParallel(40, jobs, tableBytes, [](long i, Solver&) {
+            inParallel("the greedy player", 40, jobs, tableBytes, [](long i, Solver&) {
                 if (i == 7) {
                     throw std::runtime_error("deal 7 failed");
                 }
             });
             ADD_FAILURE() << "no failure reached the caller with " << jobs << " jobs";
         } catch (const JobFailed& failure) {
+            EXPECT_STREQ(failure.player(), "the greedy player");
             EXPECT_EQ(failure.index(), 7);
             EXPECT_STREQ(failure.what(), "deal 7 failed");
         }
+    }
+}
+
+TEST(SolveStats, NoMoreJobsThanCoresOrGames) {
+    const long cores = std::max(1U, std::thread::hardware_concurrency());
+    for (const long games : {1L, 50L}) {
+        std::mutex mutex;
+        std::set<std::thread::id> threads;
+        std::size_t tableBytes = 0;
+        inParallel("the solver", games, 100000, tableBytes, [&](long, Solver&) {
+            const std::lock_guard lock(mutex);
+            threads.insert(std::this_thread::get_id());
+        });
+        EXPECT_LE(static_cast<long>(threads.size()), std::min(cores, games));
     }
 }
 
@@ -259,14 +283,14 @@ TEST(SolveExecutable, RunningOutOfMemoryInAJobIsStatusThree) {
     GTEST_SKIP() << "a program built with AddressSanitizer cannot start under an address-space "
                     "limit";
 #else
-    // The drawn orders of one choice take a gigabyte, which the machine has and the limit of
-    // half a gigabyte of address space refuses: the sampling player's job fails at its first
-    // choice, after the solver and the greedy player have played the deal.
-    const long samples = static_cast<long>((1L << 30) / SamplingPlayer::bytesPerSample());
-    const Ran run = runShell("ulimit -v 524288; exec '" + std::string(VELTRANE_SOLVE_EXE) +
-                             "' --stats 1 --jobs 2 --samples " + std::to_string(samples));
+    // The deal of seed 8813 makes the solver's state table grow to its largest, 64 MB, which
+    // an address space of 40 MB cannot give: the job fails half-way through its search and
+    // says so, although memory is then all it lacks.
+    const Ran run = runShell("ulimit -v 40000; exec '" + std::string(VELTRANE_SOLVE_EXE) +
+                             "' --stats 1 --first 8813 --jobs 1 --sampled-games 0");
     EXPECT_EQ(run.status, SolveRuntimeError) << run.err;
-    EXPECT_EQ(run.err, "veltrane-solve: the run stopped at the deal of seed 1: out of memory\n");
+    EXPECT_EQ(run.err,
+              "veltrane-solve: the solver stopped at the deal of seed 8813: out of memory\n");
     EXPECT_EQ(run.out, "");
 #endif
 }

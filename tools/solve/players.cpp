@@ -89,7 +89,7 @@ struct Sample {
 } // namespace
 
 std::size_t SamplingPlayer::bytesPerSample() {
-    return sizeof(Sample);
+    return sizeof(Sample) + kMaxStock * sizeof(CardId); // the drawn order lives on the heap
 }
 
 std::size_t SamplingPlayer::choose(const Layout& layout, const std::vector<Move>& options,

@@ -14,8 +14,6 @@
 #include <optional>
 #include <sstream>
 #include <stdexcept>
-#include <sys/sysinfo.h>
-#include <thread>
 
 namespace veltrane::solve {
 
@@ -24,18 +22,38 @@ namespace {
 constexpr const char* kUsage =
     "usage: veltrane-solve [--limit STATES] [FILE]\n"
     "       veltrane-solve --stats N [--first S] [--jobs J] [--limit STATES] [--samples K]\n"
-    "                      [--sampled-games M]\n";
+    "                      [--sampled-games M]\n"
+    "\n"
+    "Plays a replay script (from FILE, or standard input) and solves the position it leaves,\n"
+    "knowing the order of the stock: 'winnable N' and the N clicks, 'blocked', or 'unknown'.\n"
+    "With --stats, plays the deals of seed S (1 unless told) to seed S+N-1 with three\n"
+    "players and prints their win rates.\n"
+    "\n"
+    "  --limit STATES     give up after searching STATES states (50000000 unless told)\n"
+    "  --jobs J           games played at once: this machine's cores unless told, and never\n"
+    "                     more than its cores or the games\n"
+    "  --samples K        orders of the unseen stock the sampling player draws at each\n"
+    "                     choice, 1 to 1000 (32 unless told)\n"
+    "  --sampled-games M  how many of the deals the sampling player plays (1000 unless told)\n"
+    "  -h, --help         print this and exit\n"
+    "\n"
+    "Exit status: 0 winnable, blocked or the rates printed; 2 a bad command line or script\n"
+    "line, or a run too large for the memory available; 3 a run-time error of the rules or a\n"
+    "run that failed; 4 unknown; 1 a solution the rules did not confirm.\n";
 
-template <typename T> std::optional<T> number(const std::string& word, T lo) {
+// A whole number from lo to hi, all of the word.
+template <typename T>
+std::optional<T> number(const std::string& word, T lo, T hi = std::numeric_limits<T>::max()) {
     T value{};
     const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (ec != std::errc{} || end != word.data() + word.size() || value < lo) {
+    if (ec != std::errc{} || end != word.data() + word.size() || value < lo || value > hi) {
         return std::nullopt;
     }
     return value;
 }
 
 struct CommandLine {
+    bool help = false;
     std::optional<std::string> file;
     long limit = Solver::kDefaultLimit;
     bool stats = false;
@@ -44,7 +62,7 @@ struct CommandLine {
 
 // Fills the command line; returns an error text, empty when all is well.
 std::string parse(const std::vector<std::string>& args, CommandLine& line) {
-    line.options.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    line.options.jobs = std::numeric_limits<int>::max(); // as many as there are cores
     bool sampledGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -69,10 +87,12 @@ std::string parse(const std::vector<std::string>& args, CommandLine& line) {
         } else if (arg == "--jobs") {
             ok = take(number<int>(value, 1), line.options.jobs);
         } else if (arg == "--samples") {
-            ok = take(number<int>(value, 1), line.options.samples);
+            ok = take(number<int>(value, 1, kMaxSamples), line.options.samples);
         } else if (arg == "--sampled-games") {
             ok = take(number<long>(value, 0), line.options.sampledGames);
             sampledGiven = true;
+        } else if (arg == "-h" || arg == "--help") {
+            line.help = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
             return "unknown option '" + arg + "'";
         } else if (!line.file) {
@@ -82,8 +102,9 @@ std::string parse(const std::vector<std::string>& args, CommandLine& line) {
         }
         if (!ok) {
             return arg + " needs a whole number" +
-                   (arg == "--first" || arg == "--sampled-games" ? std::string()
-                                                                 : std::string(" from 1 up"));
+                   (arg == "--samples" ? " from 1 to " + std::to_string(kMaxSamples)
+                    : arg == "--first" || arg == "--sampled-games" ? std::string()
+                                                                   : std::string(" from 1 up"));
         }
     }
     if (line.stats && line.file) {
@@ -95,6 +116,7 @@ std::string parse(const std::vector<std::string>& args, CommandLine& line) {
                std::to_string(std::numeric_limits<std::uint64_t>::max());
     }
     line.options.limit = line.limit;
+    line.options.jobs = jobsFor(line.options.games, line.options.jobs);
     if (!sampledGiven) {
         line.options.sampledGames = std::min(line.options.games, 1000L);
     }
@@ -163,41 +185,45 @@ std::string gigabytes(double bytes) {
     return text.str();
 }
 
-// The memory this machine can give a program at most: its memory and its swap.
-double machineBytes() {
-    struct sysinfo info {};
-    if (sysinfo(&info) != 0) {
-        return std::numeric_limits<double>::infinity();
+// The memory a program can take now without pushing other programs out to swap, as the
+// kernel counts it; unbounded where it cannot be read.
+double availableBytes() {
+    std::ifstream meminfo("/proc/meminfo");
+    std::string name;
+    double kilobytes = 0;
+    while (meminfo >> name >> kilobytes) {
+        if (name == "MemAvailable:") {
+            return kilobytes * 1024;
+        }
+        meminfo.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
     }
-    return (static_cast<double>(info.totalram) + static_cast<double>(info.totalswap)) *
-           static_cast<double>(info.mem_unit);
+    return std::numeric_limits<double>::infinity();
 }
 
 int runStatsCommand(const StatsOptions& options, std::ostream& out, std::ostream& err) {
     // A run that cannot fit is refused before the first game, not ended by the allocator hours
     // later (or at once, with an abort).
-    const double need = leastStatsBytes(options);
-    const double have = machineBytes();
+    const double need = statsBytes(options);
+    const double have = availableBytes();
     if (need > have) {
-        err << "veltrane-solve: --stats " << options.games << " with --samples " << options.samples
-            << " needs at least " << gigabytes(need) << " of memory, more than this machine has ("
-            << gigabytes(have) << ")\n";
+        err << "veltrane-solve: --stats " << options.games << " on " << options.jobs
+            << " jobs with --samples " << options.samples << " may take " << gigabytes(need)
+            << " of memory, more than this machine has available (" << gigabytes(have) << ")\n";
         return SolveBadInput;
     }
     StatsResult result;
     try {
         result = runStats(options);
     } catch (const JobFailed& failure) {
-        err << "veltrane-solve: the run stopped";
+        err << "veltrane-solve: " << failure.player();
         if (failure.index() >= 0) {
-            err << " at the deal of seed "
+            err << " stopped at the deal of seed "
                 << options.first + static_cast<std::uint64_t>(failure.index());
         }
         err << ": " << failure.what() << '\n';
         return SolveRuntimeError;
-    } catch (const std::exception&) {
-        // Only the results of the games are allocated outside the jobs (bad_alloc, or
-        // length_error beyond what a vector can index).
+    } catch (const std::bad_alloc&) {
+        // Only the results of the games are allocated outside the jobs.
         err << "veltrane-solve: --stats " << options.games
             << ": not enough memory to hold the results of that many games\n";
         return SolveBadInput;
@@ -212,8 +238,12 @@ int runSolveCommand(const std::vector<std::string>& args, std::istream& in, std:
                     std::ostream& err) {
     CommandLine line;
     if (const std::string error = parse(args, line); !error.empty()) {
-        err << "veltrane-solve: " << error << '\n' << kUsage;
+        err << "veltrane-solve: " << error << "\nTry 'veltrane-solve --help'.\n";
         return SolveBadInput;
+    }
+    if (line.help) {
+        out << kUsage;
+        return SolveOk;
     }
     if (line.stats) {
         return runStatsCommand(line.options, out, err);

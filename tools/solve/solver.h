@@ -32,6 +32,11 @@ class StateTable {
     bool insert(std::uint64_t lo, std::uint32_t hi);
     std::size_t bytes() const { return entries_.size() * sizeof(Entry); }
     std::size_t peakBytes() const { return peakBytes_; }
+    // The most a table of this many entries at most holds: the last doubling keeps the old
+    // half beside the new whole for a moment.
+    static std::size_t mostBytes(std::size_t maxEntries) {
+        return maxEntries * sizeof(Entry) * 3 / 2;
+    }
 
   private:
     struct Entry {

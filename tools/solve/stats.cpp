@@ -5,6 +5,7 @@
 #include "tools/solve/players.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -12,7 +13,6 @@
 #include <functional>
 #include <mutex>
 #include <new>
-#include <optional>
 #include <ostream>
 #include <sys/resource.h>
 #include <thread>
@@ -69,16 +69,27 @@ std::string row(const char* name, const PlayerCount& count) {
 
 } // namespace
 
-double inParallel(long count, int jobs, std::size_t& tableBytes,
+int jobsFor(long count, int asked) {
+    const long cores = std::max(1U, std::thread::hardware_concurrency());
+    return static_cast<int>(std::max(1L, std::min({static_cast<long>(asked), cores, count})));
+}
+
+double inParallel(const char* player, long count, int jobs, std::size_t& tableBytes,
                   const std::function<void(long, Solver&)>& work) {
+    jobs = jobsFor(count, jobs);
     std::atomic<long> next{0};
     std::atomic<bool> stop{false};
     std::mutex mutex;
-    std::optional<JobFailed> failure; // the first, under the mutex
-    const auto fail = [&](long index, const std::string& reason) {
+    // The first failure, kept in place: a job out of memory must be able to tell it.
+    bool failed = false;
+    long failedIndex = -1;
+    std::array<char, 160> reason{};
+    const auto fail = [&](long index, const char* what) noexcept {
         const std::lock_guard lock(mutex);
-        if (!failure) {
-            failure.emplace(index, reason);
+        if (!failed) {
+            failed = true;
+            failedIndex = index;
+            std::snprintf(reason.data(), reason.size(), "%s", what);
         }
         stop = true;
     };
@@ -101,12 +112,15 @@ double inParallel(long count, int jobs, std::size_t& tableBytes,
         }
     };
     std::vector<std::thread> threads;
+    threads.reserve(static_cast<std::size_t>(jobs));
     for (int j = 1; j < jobs && !stop; ++j) {
         try {
             threads.emplace_back(run);
         } catch (const std::exception& error) {
-            fail(-1, "cannot start job " + std::to_string(j + 1) + " of " + std::to_string(jobs) +
-                         ": " + error.what());
+            std::array<char, 160> text{};
+            std::snprintf(text.data(), text.size(), "cannot start job %d of %d: %s", j + 1, jobs,
+                          error.what());
+            fail(-1, text.data());
         }
     }
     if (!stop) {
@@ -115,19 +129,21 @@ double inParallel(long count, int jobs, std::size_t& tableBytes,
     for (auto& thread : threads) {
         thread.join();
     }
-    if (failure) {
-        throw *failure;
+    if (failed) {
+        throw JobFailed(player, failedIndex, reason.data());
     }
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-double leastStatsBytes(const StatsOptions& options) {
+double statsBytes(const StatsOptions& options) {
     const double games = static_cast<double>(options.games);
     const double perGame = sizeof(std::int8_t) + sizeof(long);
-    const double samplers = static_cast<double>(
-        std::min<long>(options.jobs, std::min(options.games, options.sampledGames)));
-    return games * perGame + samplers * static_cast<double>(options.samples) *
-                                 static_cast<double>(SamplingPlayer::bytesPerSample());
+    const double jobs = jobsFor(options.games, options.jobs);
+    const double samplers = jobsFor(std::min(options.games, options.sampledGames), options.jobs);
+    return games * perGame +
+           jobs * static_cast<double>(StateTable::mostBytes(Solver::kDefaultTableEntries)) +
+           samplers * static_cast<double>(options.samples) *
+               static_cast<double>(SamplingPlayer::bytesPerSample());
 }
 
 Interval wilson95(long won, long games) {
@@ -150,7 +166,7 @@ StatsResult runStats(const StatsOptions& options) {
     std::atomic<long> unconfirmed{0};
 
     result.solverSeconds =
-        inParallel(n, options.jobs, result.tableBytes, [&](long i, Solver& solver) {
+        inParallel("the solver", n, options.jobs, result.tableBytes, [&](long i, Solver& solver) {
             const Deal deal(options.first + static_cast<std::uint64_t>(i));
             const Outcome outcome = solver.solve(deal.layout, options.limit);
             result.states[static_cast<std::size_t>(i)] = outcome.states;
@@ -169,24 +185,26 @@ StatsResult runStats(const StatsOptions& options) {
     result.solver.games = n;
 
     std::atomic<long> greedyWon{0};
-    result.greedySeconds = inParallel(n, options.jobs, result.tableBytes, [&](long i, Solver&) {
-        const Deal deal(options.first + static_cast<std::uint64_t>(i));
-        countWin(deal, playGreedy(deal.layout), greedyWon, unconfirmed);
-    });
+    result.greedySeconds =
+        inParallel("the greedy player", n, options.jobs, result.tableBytes, [&](long i, Solver&) {
+            const Deal deal(options.first + static_cast<std::uint64_t>(i));
+            countWin(deal, playGreedy(deal.layout), greedyWon, unconfirmed);
+        });
     result.greedy = {n, greedyWon.load()};
 
     const long sampled = std::min(n, options.sampledGames);
     std::atomic<long> samplingWon{0};
     std::atomic<long> samplingUnknown{0};
     result.samplingSeconds =
-        inParallel(sampled, options.jobs, result.tableBytes, [&](long i, Solver& solver) {
-            const std::uint64_t seed = options.first + static_cast<std::uint64_t>(i);
-            const Deal deal(seed);
-            SamplingPlayer player(solver, options.samples, options.limit);
-            const PlayedGame played = player.play(deal.layout, seed);
-            samplingUnknown += played.unknownSolves;
-            countWin(deal, played, samplingWon, unconfirmed);
-        });
+        inParallel("the sampling player", sampled, options.jobs, result.tableBytes,
+                   [&](long i, Solver& solver) {
+                       const std::uint64_t seed = options.first + static_cast<std::uint64_t>(i);
+                       const Deal deal(seed);
+                       SamplingPlayer player(solver, options.samples, options.limit);
+                       const PlayedGame played = player.play(deal.layout, seed);
+                       samplingUnknown += played.unknownSolves;
+                       countWin(deal, played, samplingWon, unconfirmed);
+                   });
     result.sampling = {sampled, samplingWon.load()};
     result.samplingUnknown = samplingUnknown.load();
     result.unconfirmed = unconfirmed.load();

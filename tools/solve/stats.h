@@ -41,29 +41,42 @@ struct StatsResult {
     long peakResidentKb = 0;
 };
 
+// The orders the sampling player may draw at a choice: far past where its win rate stops
+// moving, and each one is a solve per candidate move.
+inline constexpr int kMaxSamples = 1000;
+
+// The jobs a run of `count` games starts when `asked` for: never more than the machine's cores,
+// which is all the speed there is, nor than the games, which would leave threads idle.
+int jobsFor(long count, int asked);
+
 // A job of a parallel run that failed (or could not start): the run stops, and the failure
 // reaches the thread that started the run as this error.
 class JobFailed : public std::runtime_error {
   public:
-    JobFailed(long index, const std::string& reason) : std::runtime_error(reason), index_(index) {}
+    JobFailed(const char* player, long index, const char* reason)
+        : std::runtime_error(reason), player_(player), index_(index) {}
+    // Who was playing: "the solver", "the greedy player", "the sampling player".
+    const char* player() const { return player_; }
     // The index whose work failed; -1 when a job could not be started.
     long index() const { return index_; }
 
   private:
+    const char* player_;
     long index_;
 };
 
-// Runs work(index, solver) for every index from 0 to count - 1 on `jobs` threads, each thread
-// with a solver of its own; returns the seconds taken, and raises tableBytes to the largest
-// transposition table any of the solvers needed. An error in any job ends the run: the other
-// jobs stop after the game they are playing, and JobFailed is raised here, in the caller.
-double inParallel(long count, int jobs, std::size_t& tableBytes,
+// Runs work(index, solver) for every index from 0 to count - 1 on jobsFor(count, jobs)
+// threads, each thread with a solver of its own; returns the seconds taken, and raises
+// tableBytes to the largest transposition table any of the solvers needed. An error in any job
+// ends the run: the other jobs stop after the game they are playing, and JobFailed, naming
+// `player`, is raised here, in the caller.
+double inParallel(const char* player, long count, int jobs, std::size_t& tableBytes,
                   const std::function<void(long, Solver&)>& work);
 
-// The bytes a run holds at the least, before any game is played: the result of every game and
-// the drawn orders each job weighs at a choice. A double, as the product of the options can
-// pass any integer.
-double leastStatsBytes(const StatsOptions& options);
+// The bytes a run may hold at once: the result of every game, and for each job its state table
+// at its largest and the drawn orders it weighs at a choice. A double, as the product of the
+// options can pass any integer.
+double statsBytes(const StatsOptions& options);
 
 StatsResult runStats(const StatsOptions& options);
 void printStats(std::ostream& out, const StatsOptions& options, const StatsResult& result);

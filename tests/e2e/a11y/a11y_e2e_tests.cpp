@@ -149,8 +149,10 @@ TEST_F(Played, TheBoardIsReadAndPlayedThroughTheAccessibilityStack) {
         ASSERT_TRUE(p);
         EXPECT_EQ(reader_.actions(p), std::vector<std::string>{"Press"}) << name;
     }
-    EXPECT_EQ(reader_.description(place("Stock")), "32 cards");
-    EXPECT_EQ(reader_.description(place("Hearts foundation")), "ace of hearts");
+    EXPECT_EQ(reader_.description(place("Stock")),
+              "32 cards, first pass, File > Deal starts a game");
+    EXPECT_EQ(reader_.description(place("Hearts foundation")),
+              "ace of hearts, File > Deal starts a game");
 
     // Deal until a two lies in a slot (most deals have one), reading every slot each time.
     std::string twoSlot;
@@ -208,14 +210,15 @@ TEST_F(Played, TheBoardIsReadAndPlayedThroughTheAccessibilityStack) {
     EXPECT_TRUE(toldDescription(twoSlot, "empty " + groupLower + " slot"));
     EXPECT_FALSE(reader_.selected(slot));
 
-    // The stock turns a card onto the waste; once both have told it, everything the move told
-    // has arrived too, and only the places that changed told anything.
+    // The stock turns a card onto the waste and says which; once both have told it, everything
+    // the move told has arrived too, and only the places that changed told anything.
     ASSERT_TRUE(reader_.press(place("Stock")));
-    EXPECT_TRUE(toldDescription("Stock", "31 cards"));
     EXPECT_TRUE(reader_.waitUntil([&] { return describedPlaces().count("Waste") == 1; }));
+    const std::string turned = reader_.description(place("Waste"));
+    EXPECT_NE(turned.find(" of "), std::string::npos);
+    EXPECT_TRUE(toldDescription("Stock", turned + ", 31 cards"));
     const std::set<std::string> described = describedPlaces();
     EXPECT_EQ(described, (std::set<std::string>{twoSlot, foundation, "Stock", "Waste"}));
-    EXPECT_NE(reader_.description(place("Waste")).find(" of "), std::string::npos);
     for (const Told& t : reader_.told()) {
         if (t.type == kDescriptionChanged) {
             EXPECT_NE(t.text, t.source) << "an event carried the name, not the description";
@@ -333,7 +336,8 @@ TEST_F(Played, AWholeGameIsWonThroughTheAccessibilityStack) {
             std::string(foundation).substr(0, std::string(foundation).find(' '));
         std::string lower = suit;
         lower[0] = static_cast<char>(std::tolower(lower[0]));
-        EXPECT_EQ(reader_.description(named(foundation)), "king of " + lower);
+        EXPECT_EQ(reader_.description(named(foundation)),
+                  "king of " + lower + ", File > Deal starts a game");
     }
     const auto ok = reader_.waitFor(*dialog, "push button", "OK");
     ASSERT_TRUE(ok);
@@ -428,13 +432,15 @@ std::string Said(const std::vector<std::string>& said, std::size_t from) {
 
 } // namespace
 
-// The desktop's screen reader, Orca, on the game played from the keyboard: it hears ENTER HERE,
-// the board, every dealt card as Tab goes through the slots, a picked card as selected, the
-// card arriving on the foundation once, and a review of the screen reads the cards.
-TEST(ScreenReaderOrca, SaysTheCardsThePickAndTheMove) {
+// The desktop's screen reader, Orca, on a whole game played from the keyboard: it hears ENTER
+// HERE, the board and how to start a game, every dealt card as Tab goes through the slots, a
+// picked card as selected, the arrows reach the foundations, a refused move and why, the card
+// arriving on the foundation once, the card the stock turns, a review of the screen, the win.
+TEST(ScreenReaderOrca, AWholeGameIsHeard) {
     XSession x;
     Orca orca(x);
-    ASSERT_TRUE(orca.waitToSay("Screen reader on")) << "Orca did not start" << Said(orca.said(), 0);
+    ASSERT_TRUE(orca.waitToSay("Screen reader on"))
+        << "Orca did not start: " << orca.whyNotRunning() << Said(orca.said(), 0);
     const veltrane::test_support::ScopedEnv accessible("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     x.launch(QStringLiteral(VELTRANE_FIXED_DEAL_GAME));
     const auto splash = x.waitForWindow(veltrane::e2e::kSplashTitle);
@@ -448,6 +454,8 @@ TEST(ScreenReaderOrca, SaysTheCardsThePickAndTheMove) {
     ASSERT_TRUE(board);
     ASSERT_TRUE(x.waitForFocus(*board));
     EXPECT_TRUE(orca.waitToSay("Spades slot 1 push button", from)) << Said(orca.said(), from);
+    EXPECT_TRUE(orca.waitToSay("empty spades slot, File > Deal starts a game", from))
+        << Said(orca.said(), from);
 
     // The deal through the menu's access keys, each key once Orca has said what the one before
     // did: Alt+F, then D. With a screen reader listening, Qt 6.4 lets the reader see every key
@@ -484,11 +492,16 @@ TEST(ScreenReaderOrca, SaysTheCardsThePickAndTheMove) {
     x.typeKeys({QStringLiteral("space")});
     EXPECT_TRUE(orca.waitToSay("two of spades, selected", from)) << Said(orca.said(), from);
 
-    // On to the Spades foundation, round the end of the reading order, and place it there.
-    QStringList on;
-    on.fill(QStringLiteral("Tab"), 9);
+    // Left to the Hearts foundation, which refuses the spade and says why; Up to the Spades
+    // foundation, which takes it.
     from = orca.mark();
-    x.typeKeys(on);
+    x.typeKeys({QStringLiteral("Left")});
+    ASSERT_TRUE(orca.waitToSay("Hearts foundation push button", from)) << Said(orca.said(), from);
+    from = orca.mark();
+    x.typeKeys({QStringLiteral("space")});
+    EXPECT_TRUE(orca.waitToSay("only hearts here", from)) << Said(orca.said(), from);
+    from = orca.mark();
+    x.typeKeys({QStringLiteral("Up")});
     ASSERT_TRUE(orca.waitToSay("Spades foundation push button", from)) << Said(orca.said(), from);
     EXPECT_TRUE(orca.waitToSay("ace of spades", from)) << Said(orca.said(), from);
     const std::size_t move = orca.mark();
@@ -512,4 +525,56 @@ TEST(ScreenReaderOrca, SaysTheCardsThePickAndTheMove) {
         std::count_if(said.begin() + static_cast<std::ptrdiff_t>(move), said.end(),
                       [](const std::string& s) { return Orca::Plain(s) == "two of spades"; });
     EXPECT_EQ(told, 1) << Said(said, move);
+
+    // Back round to the stock, whose first turn says the card it turned: the eight of diamonds,
+    // which waits on the waste while the diamonds below it go up.
+    from = orca.mark();
+    x.typeKeys({QStringLiteral("shift+Tab"), QStringLiteral("shift+Tab")});
+    ASSERT_TRUE(orca.waitToSay("32 cards, first pass", from)) << Said(orca.said(), from);
+    from = orca.mark();
+    x.typeKeys({QStringLiteral("space")});
+    EXPECT_TRUE(orca.waitToSay("eight of diamonds, 31 cards", from)) << Said(orca.said(), from);
+
+    // The rest of the game by Tab and Space, to the win, which is said as its dialog opens.
+    std::vector<std::pair<std::string, int>> rest = WinningClicks();
+    rest.erase(std::find(rest.begin(), rest.end(), std::pair<std::string, int>{"stock", 0}));
+    // Each key once Orca has said what the one before did, as a player goes: with a reader
+    // that sees each key first, a run of keys typed at once leaves it far behind. What a click
+    // did is said as written, with no full stop after it, unlike Orca's own words for a place.
+    auto key = [&](const char* name, const std::function<bool(const std::string&)>& heard) {
+        from = orca.mark();
+        x.typeKeys({QString::fromLatin1(name)});
+        return orca.waitToSay(heard, from);
+    };
+    const auto clickSaid = [](const std::string& said) {
+        return !said.empty() && said.back() != '.';
+    };
+    int at = ReadingIndex("stock", 0);
+    for (auto click = rest.begin() + 2; click != rest.end(); ++click) {
+        const int to = ReadingIndex(click->first, click->second);
+        while (at != to) {
+            const bool forward = (to - at + 22) % 22 <= 11;
+            at = (at + (forward ? 1 : 21)) % 22;
+            const std::string place = at < 4     ? kFoundationNames.at(static_cast<std::size_t>(at))
+                                      : at < 20  ? kSlotNames.at(static_cast<std::size_t>(at - 4))
+                                      : at == 20 ? "Stock"
+                                                 : "Waste";
+            ASSERT_TRUE(key(forward ? "Tab" : "shift+Tab",
+                            [&](const std::string& said) {
+                                return Orca::Plain(said) == place + " push button";
+                            }))
+                << place << Said(orca.said(), from);
+        }
+        if (click + 1 == rest.end()) {
+            from = orca.mark();
+            x.typeKeys({QStringLiteral("space")});
+            break; // the win, said by its dialog
+        }
+        ASSERT_TRUE(key("space", clickSaid))
+            << click->first << " " << click->second << Said(orca.said(), from);
+    }
+    EXPECT_TRUE(orca.waitToSay(
+        [](const std::string& line) { return line.find("Well Done!") != std::string::npos; }, from,
+        60000))
+        << Said(orca.said(), from);
 }

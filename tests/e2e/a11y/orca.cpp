@@ -89,7 +89,7 @@ Orca::Orca(XSession& x) {
     }
     orca_.setProcessEnvironment(environment);
     orca_.setProcessChannelMode(QProcess::MergedChannels);
-    orca_.setStandardOutputFile(QProcess::nullDevice());
+    orca_.setStandardOutputFile(home_.filePath(QStringLiteral("output")));
     orca_.start(QStringLiteral("orca"), {QStringLiteral("--user-prefs"), prefs,
                                          QStringLiteral("--debug-file"), debugOutput});
     if (!orca_.waitForStarted(10000)) {
@@ -110,6 +110,15 @@ Orca::~Orca() {
     stopping_ = true;
     listener_.join();
     ::close(terminal_);
+}
+
+std::string Orca::whyNotRunning() {
+    if (!orca_.waitForFinished(2000)) {
+        return "it runs but has said nothing";
+    }
+    QFile output(home_.filePath(QStringLiteral("output")));
+    output.open(QIODevice::ReadOnly);
+    return "it ended, saying: " + QString::fromLocal8Bit(output.readAll()).trimmed().toStdString();
 }
 
 void Orca::listen() {

@@ -46,6 +46,10 @@ class Orca {
     bool waitToLog(const std::string& text, std::size_t from, int timeoutMs = 15000);
     std::size_t logMark() const;
 
+    // Why Orca is not running, in its own words when it has ended ("Another screen reader
+    // process is already running for this session": one Orca per user at a time).
+    std::string whyNotRunning();
+
     // An utterance without the final full stop and spaces Orca puts after some of them.
     static std::string Plain(std::string utterance);
 

@@ -1,12 +1,17 @@
 // The game in an X session with a session manager: it registers, saves the command that
-// restarts it when the session is saved, ends when the session ends, and that command brings
-// it back (splash, then board) under the same client id. The session manager is a small one of
-// the test's own on the X session management library, which runs the protocol as any manager
-// does; the game's side is Qt's own.
+// restarts it and the game in progress when the session is saved, ends when the session ends,
+// and that command brings it back (splash, then the board as it was left) under the same client
+// id, until the discard command forgets the game. The session manager is a small one of the
+// test's own on the X session management library, which runs the protocol as any manager does;
+// the game's side is Qt's own.
 
+#include "expected_layout.h"
 #include "game_on_x.h"
+#include "picture_compare.h"
 #include "qt_test_support.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -98,11 +103,12 @@ class SessionManager {
         return clients_[n].client;
     }
 
-    // Asks the n-th client to save its state, as a checkpoint of the session does, and returns
-    // it once it has answered, waiting up to timeoutMs.
-    std::optional<Client> save(std::size_t n, int timeoutMs = 15000) {
-        post([this, n] {
-            SmsSaveYourself(clients_[n].connection, SmSaveLocal, False, SmInteractStyleNone, False);
+    // Asks the n-th client to save its state, as a checkpoint of the session does (or a logout,
+    // with shutdown), and returns it once it has answered, waiting up to timeoutMs.
+    std::optional<Client> save(std::size_t n, bool shutdown = false, int timeoutMs = 15000) {
+        post([this, n, shutdown] {
+            SmsSaveYourself(clients_[n].connection, SmSaveLocal, shutdown ? True : False,
+                            SmInteractStyleNone, False);
         });
         std::unique_lock lock(mutex_);
         if (!changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
@@ -296,17 +302,84 @@ class SessionManager {
     std::vector<std::function<void()>> work_; // under the mutex
 };
 
-TEST(Session, TheSavedRestartCommandBringsTheGameBack) {
+// The 22 places as the screen shows them: foundations, slots, stock, waste.
+std::vector<QImage> Places(XSession& x, WindowId board, const QImage& screen) {
+    namespace expected = veltrane::expected;
+    const QRect client = x.clientGeometry(board);
+    const QPoint origin(client.x(), client.bottom() + 1 - expected::kBoard.clientHeight);
+    std::vector<expected::Spot> spots(expected::kFoundations.begin(), expected::kFoundations.end());
+    spots.insert(spots.end(), expected::kSlots.begin(), expected::kSlots.end());
+    spots.insert(spots.end(), {expected::kStock, expected::kWaste});
+    std::vector<QImage> places;
+    places.reserve(spots.size());
+    for (const expected::Spot& spot : spots) {
+        places.push_back(screen.copy(origin.x() + spot.left, origin.y() + spot.top,
+                                     expected::kCardWidth, expected::kCardHeight));
+    }
+    return places;
+}
+
+void ClickPlace(XSession& x, WindowId board, veltrane::expected::Spot spot) {
+    const QRect client = x.clientGeometry(board);
+    x.click(client.x() + spot.left + veltrane::expected::kCardWidth / 2,
+            client.bottom() + 1 - veltrane::expected::kBoard.clientHeight + spot.top +
+                veltrane::expected::kCardHeight / 2);
+}
+
+// A card's face as the white board shows it.
+QImage Face(int card) {
+    return veltrane::test_support::OnWhite(QImage(
+        QStringLiteral(VELTRANE_PICTURES_DIR "/card_%1.png").arg(card, 2, 10, QLatin1Char('0'))));
+}
+
+QStringList ArgumentsOf(const std::vector<std::string>& command) {
+    QStringList arguments;
+    for (auto word = command.begin() + 1; word != command.end(); ++word) {
+        arguments << QString::fromStdString(*word);
+    }
+    return arguments;
+}
+
+TEST(Session, TheSavedRestartCommandBringsTheGameBackUntilItIsDiscarded) {
+    namespace expected = veltrane::expected;
+    using veltrane::test::LookTheSame;
+    using veltrane::test::PicturesMatch;
     SessionManager manager;
     XSession x;
+    QTemporaryDir state;
     const veltrane::test_support::ScopedEnv session("SESSION_MANAGER", manager.address().c_str());
-    QProcess& game = x.launch(QStringLiteral(VELTRANE_EXECUTABLE));
+    const veltrane::test_support::ScopedEnv stateHome("XDG_STATE_HOME", state.path().toUtf8());
+    // The deck that is never shuffled, so that the moves below are known to be allowed.
+    QProcess& game = x.launch(QStringLiteral(VELTRANE_FIXED_DEAL_GAME));
     const auto registered = manager.waitForClient(0);
     ASSERT_TRUE(registered) << "the game did not register with the session manager";
-    ASSERT_TRUE(x.waitForWindow(kSplashTitle));
+    const auto board = ShowBoard(x, game);
+    ASSERT_TRUE(board);
 
-    // A checkpoint: the game says how to restart it.
-    const auto saved = manager.save(0);
+    // The two of spades home from slot 14, seven cards turned, the three of spades home from the
+    // waste, the two of diamonds home from slot 15; the last move shows when it has been made.
+    x.keys(*board, {QStringLiteral("alt+f"), QStringLiteral("d")});
+    ClickPlace(x, *board, expected::slot(14));
+    ClickPlace(x, *board, expected::foundation(1));
+    for (int turn = 0; turn < 7; ++turn) {
+        // A click on the bare board between two on the stock, so that no two make a double click.
+        ClickPlace(x, *board, expected::kStock);
+        ClickPlace(x, *board, {264, 360});
+    }
+    ClickPlace(x, *board, expected::kWaste);
+    ClickPlace(x, *board, expected::foundation(1));
+    ClickPlace(x, *board, expected::slot(15));
+    ClickPlace(x, *board, expected::foundation(2));
+    const QImage twoOfDiamonds = Face(15);
+    const std::vector<QImage> left =
+        Places(x, *board, ScreenWhen(x, [&](const QImage& screen) {
+                   return LookTheSame(Places(x, *board, screen).at(1), twoOfDiamonds);
+               }));
+    ASSERT_TRUE(PicturesMatch(left.at(1), twoOfDiamonds)) << "the moves were not made";
+
+    // The logout: the game says how to restart it and how to discard what it saved, its one
+    // file in its own state folder.
+    const auto saved = manager.save(0, true);
     ASSERT_TRUE(saved) << "the game did not answer the save";
     const auto restart = saved->properties.find(SmRestartCommand);
     ASSERT_NE(restart, saved->properties.end()) << "no restart command saved";
@@ -314,6 +387,14 @@ TEST(Session, TheSavedRestartCommandBringsTheGameBack) {
     ASSERT_GE(command.size(), 3u);
     const auto option = std::find(command.begin(), command.end(), "-session");
     ASSERT_NE(option, command.end()) << "the restart command names no session";
+    const QDir folder(state.filePath(QStringLiteral("veltrane")));
+    const QStringList files = folder.entryList(QDir::Files | QDir::Hidden);
+    ASSERT_EQ(files.size(), 1) << files.join(QLatin1Char(' ')).toStdString();
+    const auto discard = saved->properties.find(SmDiscardCommand);
+    ASSERT_NE(discard, saved->properties.end()) << "no discard command saved";
+    EXPECT_EQ(
+        discard->second,
+        (std::vector<std::string>{"rm", "-f", "--", folder.filePath(files.front()).toStdString()}));
 
     // The session ends, and the game with it.
     manager.die(0);
@@ -321,21 +402,48 @@ TEST(Session, TheSavedRestartCommandBringsTheGameBack) {
     EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(game.exitCode(), 0) << game.readAllStandardError().toStdString();
 
-    // The next login runs the saved command: the game comes back as it always starts, and
-    // takes up its place in the session.
-    QStringList arguments;
-    for (auto word = command.begin() + 1; word != command.end(); ++word) {
-        arguments << QString::fromStdString(*word);
-    }
-    QProcess& again = x.launch(QString::fromStdString(command.front()), arguments);
+    // The next login runs the saved command: the game comes back as it always starts, takes up
+    // its place in the session, and shows the board as it was left.
+    const QString program = QString::fromStdString(command.front());
+    QProcess& again = x.launch(program, ArgumentsOf(command));
     const auto splash = x.waitForWindowOf(again);
     ASSERT_TRUE(splash) << again.readAllStandardError().toStdString();
     EXPECT_EQ(x.windowTitle(*splash), QStringLiteral("Welcome"));
-    EXPECT_TRUE(ShowBoard(x, again));
-    const auto back = manager.waitForClient(1);
-    ASSERT_TRUE(back) << "the restarted game did not register";
-    EXPECT_EQ(back->previousId, registered->id);
-    EXPECT_EQ(again.state(), QProcess::Running);
+    const auto back = ShowBoard(x, again);
+    ASSERT_TRUE(back);
+    const auto client = manager.waitForClient(1);
+    ASSERT_TRUE(client) << "the restarted game did not register";
+    EXPECT_EQ(client->previousId, registered->id);
+    const std::vector<QImage> restored =
+        Places(x, *back, ScreenWhen(x, [&](const QImage& screen) {
+                   const std::vector<QImage> places = Places(x, *back, screen);
+                   return std::equal(left.begin(), left.end(), places.begin(), LookTheSame);
+               }));
+    for (std::size_t place = 0; place < left.size(); ++place) {
+        EXPECT_TRUE(PicturesMatch(restored.at(place), left.at(place))) << "place " << place;
+    }
+    EXPECT_EQ(again.readAllStandardError(), QByteArray());
+
+    // The discard command forgets the game: the same restart is a new game, nothing dealt.
+    QProcess rm;
+    rm.start(QString::fromStdString(discard->second.front()), ArgumentsOf(discard->second));
+    ASSERT_TRUE(rm.waitForFinished(10000));
+    EXPECT_TRUE(folder.isEmpty());
+    again.kill();
+    ASSERT_TRUE(x.waitForWindowGone(kBoardTitle));
+    QProcess& fresh = x.launch(program, ArgumentsOf(command));
+    const auto newBoard = ShowBoard(x, fresh);
+    ASSERT_TRUE(newBoard);
+    const QImage aceOfSpades = Face(1);
+    EXPECT_TRUE(PicturesMatch(
+        Places(x, *newBoard,
+               ScreenWhen(x,
+                          [&](const QImage& screen) {
+                              return LookTheSame(Places(x, *newBoard, screen).at(0), aceOfSpades);
+                          }))
+            .at(0),
+        aceOfSpades))
+        << "the first foundation does not show its ace alone";
 }
 
 } // namespace

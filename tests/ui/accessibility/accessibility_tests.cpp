@@ -155,7 +155,7 @@ TEST_F(Board, ThePressIsTheMouseClickOnEveryKindOfPlace) {
     Press(Accessible(board_.img_deck()));
     RunQueuedClicks();
     EXPECT_EQ(game_.state().DealtCount, 1);
-    EXPECT_EQ(Spoken(board_.img_deck()), QStringLiteral("31 cards"));
+    EXPECT_EQ(Spoken(board_.img_deck()), QStringLiteral("31 cards, first pass"));
     EXPECT_EQ(Spoken(board_.img_dealt()), QStringLiteral("eight of diamonds"));
     Press(Accessible(board_.img_dealt()));
     RunQueuedClicks();
@@ -223,8 +223,9 @@ TEST_F(Board, TheWinningPressReturnsBeforeTheWinDialogOpens) {
     test_support::WhenModalAppears([&](QWidget* modal) {
         auto* dialog = qobject_cast<frm_win*>(modal);
         ASSERT_NE(dialog, nullptr);
-        // The picture's words are read as the dialog's text.
+        // The picture's words are read as the dialog's text, and said as it opens.
         QAccessibleInterface* accessible = Accessible(dialog);
+        EXPECT_EQ(accessible->text(QAccessible::Description), QStringLiteral("Well Done!"));
         for (int i = 0; i < accessible->childCount(); ++i) {
             wellDone = wellDone || (accessible->child(i)->role() == QAccessible::StaticText &&
                                     accessible->child(i)->text(QAccessible::Name) ==
@@ -237,7 +238,8 @@ TEST_F(Board, TheWinningPressReturnsBeforeTheWinDialogOpens) {
     RunQueuedClicks();
     EXPECT_TRUE(won);
     EXPECT_TRUE(wellDone);
-    EXPECT_EQ(Spoken(board_.img_ace(3)), QStringLiteral("king of hearts"));
+    EXPECT_EQ(Spoken(board_.img_ace(3)),
+              QStringLiteral("king of hearts, File > Deal starts a game"));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -285,6 +287,13 @@ TEST(Help, PicturesTextAndLinkAreNamedAndTheLinkPressOpensTheAddress) {
     EXPECT_FALSE(Name(help->findChild<QLabel*>(QStringLiteral("img_help2"))).isEmpty());
     auto* text = help->findChild<QPlainTextEdit*>(QStringLiteral("txt_help"));
     EXPECT_EQ(Name(text), QStringLiteral("About"));
+    // The window says which page shows; the link follows Rules in the Tab order.
+    EXPECT_EQ(Accessible(help)->text(QAccessible::Description),
+              QStringLiteral("About page, Shift+Tab to read"));
+    auto* rules = help->findChild<QPushButton*>(QStringLiteral("btn_help_0"));
+    rules->setFocus();
+    QTest::keyClick(rules, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), help->findChild<QLabel*>(QStringLiteral("lbl_url")));
 
     const test_support::AddressCatcher catcher;
 
@@ -292,16 +301,18 @@ TEST(Help, PicturesTextAndLinkAreNamedAndTheLinkPressOpensTheAddress) {
     EXPECT_EQ(link->role(), QAccessible::Link);
     EXPECT_FALSE(link->text(QAccessible::Name).isEmpty());
     EXPECT_EQ(Actions(link), QStringList{QAccessibleActionInterface::pressAction()});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(catcher.waitForOpened(1)) << "Space on the link";
     Press(link);
     RunQueuedClicks();
-    EXPECT_TRUE(catcher.waitForOpened(1));
+    EXPECT_TRUE(catcher.waitForOpened(2));
 
     // On the Rules page the link is hidden and its Press does nothing.
     help->findChild<QPushButton*>(QStringLiteral("btn_help_0"))->click();
     EXPECT_EQ(Name(text), QStringLiteral("Rules"));
     Press(link);
     RunQueuedClicks();
-    EXPECT_EQ(catcher.opened().size(), 1);
+    EXPECT_EQ(catcher.opened().size(), 2);
 }
 
 } // namespace

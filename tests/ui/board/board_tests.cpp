@@ -24,6 +24,7 @@
 #include <QtMath>
 #include <gtest/gtest.h>
 #include <memory>
+#include <set>
 #include <vector>
 
 using namespace veltrane;
@@ -326,6 +327,45 @@ TEST_F(Board, TheKeysGoInReadingOrderAndByDirectionAndStopAtTheEdges) {
     QTest::keyRelease(slot1, Qt::Key_Space);
 }
 
+// Every place is reached by the arrows from Spades slot 1; each arrow goes the way it points
+// on the board, and where it moves at all, the opposite arrow comes back.
+TEST_F(Board, TheArrowsReachEveryPlaceAndTheOppositeArrowComesBack) {
+    board_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&board_));
+    auto press = [](BoardPlace* place, Qt::Key key) {
+        place->setFocus();
+        QTest::keyClick(place, key);
+        return qobject_cast<BoardPlace*>(QApplication::focusWidget());
+    };
+    const std::array<std::pair<Qt::Key, QPoint>, 4> arrows = {{{Qt::Key_Left, {-1, 0}},
+                                                               {Qt::Key_Right, {1, 0}},
+                                                               {Qt::Key_Up, {0, -1}},
+                                                               {Qt::Key_Down, {0, 1}}}};
+    std::set<BoardPlace*> reached = {board_.img_cards(5)};
+    std::vector<BoardPlace*> next = {board_.img_cards(5)};
+    while (!next.empty()) {
+        BoardPlace* from = next.back();
+        next.pop_back();
+        for (std::size_t a = 0; a < arrows.size(); ++a) {
+            const auto [key, way] = arrows.at(a);
+            BoardPlace* to = press(from, key);
+            ASSERT_NE(to, nullptr);
+            if (to == from) {
+                continue; // the edge keeps the focus
+            }
+            const QPoint moved = to->geometry().center() - from->geometry().center();
+            const std::string what =
+                from->objectName().toStdString() + " to " + to->objectName().toStdString();
+            EXPECT_GT(QPoint::dotProduct(moved, way), 0) << what;
+            EXPECT_EQ(press(to, arrows.at(a ^ 1).first), from) << what << " and back";
+            if (reached.insert(to).second) {
+                next.push_back(to);
+            }
+        }
+    }
+    EXPECT_EQ(reached.size(), test_support::AllPlaces(board_).size());
+}
+
 TEST_F(Board, TheFocusFrameShowsAfterAKeyAndGoesWithAClick) {
     board_.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&board_));
@@ -403,13 +443,28 @@ TEST_F(Board, APressThatEndsOutsideThePlaceIsNoClick) {
 }
 
 TEST_F(Board, DescribesThePlacesForScreenReaders) {
-    EXPECT_EQ(Spoken(board_.img_ace(1)), QStringLiteral("ace of spades"));
-    EXPECT_EQ(Spoken(board_.img_deck()), QStringLiteral("32 cards"));
-    EXPECT_EQ(Spoken(board_.img_dealt()), QStringLiteral("empty"));
+    // Before the first deal every place says how a game starts; an empty slot is worded as it
+    // will be once its card has gone.
+    EXPECT_EQ(Spoken(board_.img_ace(1)),
+              QStringLiteral("ace of spades, File > Deal starts a game"));
+    EXPECT_EQ(Spoken(board_.img_cards(13)),
+              QStringLiteral("empty hearts slot, File > Deal starts a game"));
     deal();
+    EXPECT_EQ(Spoken(board_.img_dealt()), QStringLiteral("empty"));
     click(board_.img_deck());
-    EXPECT_EQ(Spoken(board_.img_deck()), QStringLiteral("31 cards"));
+    EXPECT_EQ(Spoken(board_.img_deck()), QStringLiteral("31 cards, first pass"));
     EXPECT_EQ(Spoken(board_.img_dealt()), QStringLiteral("eight of diamonds"));
+    // Run through: the first pass ends on Click Here, the second is said, the last ends the stock.
+    for (int turn = 0; turn < 31; ++turn) {
+        click(board_.img_deck());
+    }
+    EXPECT_EQ(Spoken(board_.img_deck()), QStringLiteral("Click Here to turn the waste over"));
+    click(board_.img_deck());
+    EXPECT_EQ(Spoken(board_.img_deck()), QStringLiteral("32 cards, second pass"));
+    for (int turn = 0; turn < 32; ++turn) {
+        click(board_.img_deck());
+    }
+    EXPECT_EQ(Spoken(board_.img_deck()), QStringLiteral("empty, no pass left"));
     EXPECT_EQ(board::CardName(46), QStringLiteral("seven of hearts"));
     EXPECT_EQ(board::CardName(27), QStringLiteral("ace of clubs"));
 }

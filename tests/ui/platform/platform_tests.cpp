@@ -6,6 +6,7 @@
 #include "platform/error_guard.h"
 #include "platform/message_box.h"
 #include "platform/pictures.h"
+#include "platform/saved_state.h"
 #include "platform/translations.h"
 #include "platform/web_link.h"
 #include "platform/window_sizing.h"
@@ -285,6 +286,32 @@ int runGuardChild() {
         throw RuntimeError(ErrSubscript, "Subscript out of range");
     });
     return QApplication::exec();
+}
+
+// A session key is input: it names a file in the game's state folder, or none at all. The file
+// is replaced whole, in a folder for the user alone, and read no further than asked.
+TEST(SavedState, ASessionKeyNamesAFileInTheStateFolderOrNone) {
+    QTemporaryDir home;
+    const test_support::ScopedEnv state("XDG_STATE_HOME", home.path().toUtf8());
+    const QString key = QStringLiteral("10d4a7f3e2000170000000012345_1700000000_12");
+    EXPECT_EQ(SessionStateFile(key), home.filePath(QStringLiteral("veltrane/session-") + key));
+    for (const QString& bad :
+         {QString(), QStringLiteral("../x"), QStringLiteral("a/b"), QStringLiteral("a\\b"),
+          QStringLiteral(".x"), QStringLiteral("a..b"), QStringLiteral("a\nb"),
+          QStringLiteral("a b"), QStringLiteral("\u00e9"),
+          QString(kMaxSessionKeyLength + 1, QLatin1Char('a'))}) {
+        EXPECT_EQ(SessionStateFile(bad), QString()) << bad.toStdString();
+    }
+    const QString file = SessionStateFile(QStringLiteral("k"));
+    EXPECT_EQ(WriteStateFile(file, "first\n"), QString());
+    EXPECT_EQ(WriteStateFile(file, "second\n"), QString());
+    // Qt's flags 0x77 are the group's and the others' reading, writing and entering.
+    EXPECT_EQ(QFileInfo(home.filePath(QStringLiteral("veltrane"))).permissions() & 0x77, 0);
+    EXPECT_EQ(ReadStateFile(file, 3).bytes, QByteArray("seco"));
+    EXPECT_FALSE(ReadStateFile(home.path(), 3).found);
+    const test_support::ScopedEnv relative("XDG_STATE_HOME", "state");
+    EXPECT_EQ(SessionStateFile(QStringLiteral("k")),
+              QDir::homePath() + QStringLiteral("/.local/state/veltrane/session-k"));
 }
 
 TEST(ErrorGuard, AnEscapingErrorShowsTheMessageAndEndsTheProgram) {
