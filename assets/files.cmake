@@ -1,5 +1,5 @@
-# The files the game reads beside its executable: the two sounds in SOUND/ and the two help
-# texts. `veltrane_files` copies them into ${CMAKE_BINARY_DIR}/bin and copies again whenever a
+# The files the game reads beside its executable: the two sounds in SOUND/, the two help
+# texts, and their translations in a folder per language (de/rules.txt, de/orvik.txt, …). `veltrane_files` copies them into ${CMAKE_BINARY_DIR}/bin and copies again whenever a
 # committed file changes.
 #
 # The About text carries the maker's web address. The committed orvik.txt holds the default
@@ -55,7 +55,14 @@ endif()
 
 set(_veltrane_bin ${CMAKE_BINARY_DIR}/bin)
 set(_veltrane_files)
-foreach(file SOUND/34.WAV SOUND/APPLAUS.WAV rules.txt)
+include(${CMAKE_SOURCE_DIR}/translations/languages.cmake)
+set(_veltrane_rules rules.txt)
+set(_veltrane_abouts orvik.txt)
+foreach(language IN LISTS VELTRANE_LANGUAGES)
+  list(APPEND _veltrane_rules ${language}/rules.txt)
+  list(APPEND _veltrane_abouts ${language}/orvik.txt)
+endforeach()
+foreach(file SOUND/34.WAV SOUND/APPLAUS.WAV ${_veltrane_rules})
   get_filename_component(_folder ${_veltrane_bin}/${file} DIRECTORY)
   add_custom_command(
     OUTPUT ${_veltrane_bin}/${file}
@@ -68,15 +75,17 @@ foreach(file SOUND/34.WAV SOUND/APPLAUS.WAV rules.txt)
 endforeach()
 
 # The address is on the command line, so a newly configured address re-runs the copy.
-add_custom_command(
-  OUTPUT ${_veltrane_bin}/orvik.txt
-  COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_CURRENT_SOURCE_DIR}/orvik.txt
-          -DDEST=${_veltrane_bin}/orvik.txt -DADDRESS=${VELTRANE_WEB_ADDRESS}
-          -P ${CMAKE_CURRENT_LIST_FILE}
-  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/orvik.txt ${CMAKE_CURRENT_LIST_FILE}
-          ${CMAKE_SOURCE_DIR}/config/web_address.cmake
-  COMMENT "Writing orvik.txt with the web address ${VELTRANE_WEB_ADDRESS}"
-  VERBATIM)
-list(APPEND _veltrane_files ${_veltrane_bin}/orvik.txt)
+foreach(file IN LISTS _veltrane_abouts)
+  add_custom_command(
+    OUTPUT ${_veltrane_bin}/${file}
+    COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_CURRENT_SOURCE_DIR}/${file}
+            -DDEST=${_veltrane_bin}/${file} -DADDRESS=${VELTRANE_WEB_ADDRESS}
+            -P ${CMAKE_CURRENT_LIST_FILE}
+    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${file} ${CMAKE_CURRENT_LIST_FILE}
+            ${CMAKE_SOURCE_DIR}/config/web_address.cmake
+    COMMENT "Writing ${file} with the web address ${VELTRANE_WEB_ADDRESS}"
+    VERBATIM)
+  list(APPEND _veltrane_files ${_veltrane_bin}/${file})
+endforeach()
 
 add_custom_target(veltrane_files ALL DEPENDS ${_veltrane_files})

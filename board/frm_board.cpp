@@ -90,7 +90,7 @@ constexpr int kLoadHeight = 100;
 
 frm_board::frm_board(veltrane::Game& game, QWidget* parent) : QMainWindow(parent), game_(game) {
     setObjectName(QStringLiteral("frm_board"));
-    setWindowTitle(QStringLiteral("Veltrane Solitaire"));
+    setWindowTitle(tr("Veltrane Solitaire"));
     createMenus();
     createPlaces();
 }
@@ -102,15 +102,15 @@ void frm_board::createMenus() {
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     menuBar()->setNativeMenuBar(false);
 
-    mnu_file = named(menuBar()->addMenu(QStringLiteral("&File")), "mnu_file");
-    mnu_deal = named(mnu_file->addAction(QStringLiteral("&Deal")), "mnu_deal");
+    mnu_file = named(menuBar()->addMenu(tr("&File")), "mnu_file");
+    mnu_deal = named(mnu_file->addAction(tr("&Deal")), "mnu_deal");
     mnu_sep_1 = named(mnu_file->addSeparator(), "mnu_sep_1");
-    mnu_exit = named(mnu_file->addAction(QStringLiteral("&Exit")), "mnu_exit");
+    mnu_exit = named(mnu_file->addAction(tr("&Exit")), "mnu_exit");
 
-    mnu_help = named(menuBar()->addMenu(QStringLiteral("&Help")), "mnu_help");
-    mnu_rules = named(mnu_help->addAction(QStringLiteral("&Rules")), "mnu_rules");
+    mnu_help = named(menuBar()->addMenu(tr("&Help")), "mnu_help");
+    mnu_rules = named(mnu_help->addAction(tr("&Rules")), "mnu_rules");
     mnu_sep2 = named(mnu_help->addSeparator(), "mnu_sep2");
-    mnu_about = named(mnu_help->addAction(QStringLiteral("&About...")), "mnu_about");
+    mnu_about = named(mnu_help->addAction(tr("&About...")), "mnu_about");
 
     connect(mnu_deal, &QAction::triggered, this, [this] { mnu_deal_Click(); });
     connect(mnu_exit, &QAction::triggered, this, [this] { mnu_exit_Click(); });

@@ -6,6 +6,7 @@
 #include "platform/message_box.h"
 #include "platform/pictures.h"
 #include "platform/program_folder.h"
+#include "platform/translations.h"
 #include "platform/web_link.h"
 #include "platform/window_setup.h"
 #include "veltrane_config.h"
@@ -77,7 +78,7 @@ QLabel* makePictureBox(QWidget* parent, const QString& name) {
 frm_help::frm_help(const veltrane::GameState& state) : state_(state) {
     setObjectName(QStringLiteral("frm_help"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Veltrane - Help"));
+    setWindowTitle(tr("Veltrane - Help"));
     setFont(windowFont());
 
     // The controls as designed; Form_Load places them.
@@ -91,11 +92,11 @@ frm_help::frm_help(const veltrane::GameState& state) : state_(state) {
     txt_help->setTabChangesFocus(true);
     txt_help->setFocusPolicy(Qt::StrongFocus);
 
-    btn_help_0 = makeButton(this, QStringLiteral("Rules"), kRulesButton);
+    btn_help_0 = makeButton(this, tr("Rules"), kRulesButton);
     btn_help_0->setGeometry(297, 209, 127, 23);
-    btn_help_5 = makeButton(this, QStringLiteral("About"), kAboutButton);
+    btn_help_5 = makeButton(this, tr("About"), kAboutButton);
     btn_help_5->setGeometry(297, 241, 127, 23);
-    btn_help_4 = makeButton(this, QStringLiteral("OK"), kOkButton);
+    btn_help_4 = makeButton(this, tr("OK"), kOkButton);
     btn_help_4->setGeometry(297, 273, 127, 23);
 
     lbl_splash = new QLabel(this);
@@ -123,14 +124,13 @@ frm_help::frm_help(const veltrane::GameState& state) : state_(state) {
     img_logo = makePictureBox(this, QStringLiteral("img_logo"));
     img_logo->setGeometry(295, 62, 140, 102);
     img_logo->setPixmap(platform::LoadPicture(QStringLiteral("logo"), devicePixelRatioF()));
-    img_logo->setAccessibleName(QStringLiteral("ORVIK, games for quiet hours"));
+    img_logo->setAccessibleName(tr("ORVIK, games for quiet hours"));
     img_logo->hide();
 
     img_help2 = makePictureBox(this, QStringLiteral("img_help2"));
     img_help2->setGeometry(306, 22, 104, 151);
     img_help2->setPixmap(platform::LoadPicture(QStringLiteral("title"), devicePixelRatioF()));
-    img_help2->setAccessibleName(
-        QStringLiteral("Veltrane Solitaire, around a copper card frame with a club"));
+    img_help2->setAccessibleName(tr("Veltrane Solitaire, around a copper card frame with a club"));
 
     // Keyboard order: the text, then "OK", "About", "Rules", and on the About page the link,
     // which Space or Return follows as a click does; the other labels take no focus.
@@ -210,7 +210,7 @@ void frm_help::showPage(Int16 topic) {
     const bool rules = topic == kRulesTopic;
     // The pictures and the link first: a message about the page's file then comes over the
     // finished page, not over the window's start state.
-    txt_help->setAccessibleName(rules ? QStringLiteral("Rules") : QStringLiteral("About"));
+    txt_help->setAccessibleName(rules ? tr("Rules") : tr("About"));
     describePage(topic);
     img_help2->setVisible(rules);
     img_logo->setVisible(!rules);
@@ -227,7 +227,7 @@ void frm_help::describePage(Int16 topic) {
 
 void frm_help::DisplayHelp(const QString& AFile) {
     const veltrane::help::HelpFileText read =
-        veltrane::help::ReadHelpFile(platform::ProgramFolder() + QLatin1Char('/') + AFile);
+        veltrane::help::ReadHelpText(platform::ProgramFolder(), AFile, platform::GameLanguage());
     helpText_ = read.text;
     // CR LF is the line break of the help files; the text box breaks lines at LF.
     QString shown = read.text;
@@ -240,7 +240,8 @@ void frm_help::DisplayHelp(const QString& AFile) {
         // The message opens once the event that asked for the page (the window's activation, a
         // button) has been handled, so that event is not held up by the box; it still comes
         // over the finished page, before anything the player does next.
-        const QString message = QStringLiteral("Cannot read %1: %2").arg(AFile, read.error);
+        const QString message = platform::TranslateFilled(
+            "frm_help", QT_TRANSLATE_NOOP("frm_help", "Cannot read %1: %2"), {AFile, read.error});
         QMetaObject::invokeMethod(
             this, [message] { platform::Guarded([&message] { platform::MsgBox(message); }); },
             Qt::QueuedConnection);
@@ -252,8 +253,7 @@ void frm_help::lbl_url_Click() {
     // told over Help, only while Help is open.
     platform::OpenAddress(QUrl(webAddress()), this, [](bool opened) {
         if (!opened) {
-            platform::Guarded(
-                [] { platform::MsgBox(QStringLiteral("oops, unable to link you there")); });
+            platform::Guarded([] { platform::MsgBox(tr("oops, unable to link you there")); });
         }
     });
 }

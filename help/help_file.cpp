@@ -1,6 +1,8 @@
 #include "help/help_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QStringDecoder>
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -32,7 +34,7 @@ QString refusal(const struct stat& info) {
         return qt_error_string(EISDIR);
     }
     if (!S_ISREG(info.st_mode)) {
-        return QStringLiteral("Not a regular file");
+        return QCoreApplication::translate("HelpFile", "Not a regular file");
     }
     if (info.st_size > kMaxHelpFileBytes) {
         return qt_error_string(EFBIG);
@@ -94,26 +96,39 @@ QString DecodeWindows1252(QByteArrayView bytes) {
     return text;
 }
 
-HelpFileText ReadHelpFile(const QString& path) {
+namespace {
+
+// The file's bytes, or the reason they cannot be shown (text empty). A missing file is created
+// empty only where the English file is asked for.
+struct HelpFileBytes {
+    QByteArray bytes;
+    QString error;
+};
+
+HelpFileBytes readBytes(const QString& path, bool createMissing) {
+    const auto failed = [](const HelpFileText& read) { return HelpFileBytes{{}, read.error}; };
     const QByteArray native = QFile::encodeName(path);
     struct stat info {};
     if (::stat(native.constData(), &info) != 0) {
-        return errno == ENOENT ? createEmpty(native) : failureFromErrno(errno);
+        if (errno == ENOENT && createMissing) {
+            return failed(createEmpty(native));
+        }
+        return failed(failureFromErrno(errno));
     }
     // Never open what is not a plain file: opening a pipe would wait for a writer forever.
     if (const QString reason = refusal(info); !reason.isEmpty()) {
-        return failure(reason);
+        return failed(failure(reason));
     }
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
-        return failureFromErrno(errno);
+        return failed(failureFromErrno(errno));
     }
     const FileCloser closer(fd);
     if (::fstat(fd, &info) != 0) {
-        return failureFromErrno(errno);
+        return failed(failureFromErrno(errno));
     }
     if (const QString reason = refusal(info); !reason.isEmpty()) {
-        return failure(reason);
+        return failed(failure(reason));
     }
 
     // One buffer of the file's exact length, filled by one read; the loop only matters if
@@ -127,7 +142,7 @@ HelpFileText ReadHelpFile(const QString& path) {
             if (errno == EINTR) {
                 continue;
             }
-            return failureFromErrno(errno);
+            return failed(failureFromErrno(errno));
         }
         if (got == 0) {
             break; // the file was cut short while we read it
@@ -136,9 +151,34 @@ HelpFileText ReadHelpFile(const QString& path) {
     }
     bytes.truncate(filled);
     if (longestLine(bytes) > kMaxHelpLineChars) {
-        return failure(QStringLiteral("Line too long"));
+        return failed(failure(QCoreApplication::translate("HelpFile", "Line too long")));
     }
-    return HelpFileText{DecodeWindows1252(bytes), QString()};
+    return HelpFileBytes{bytes, QString()};
+}
+
+} // namespace
+
+HelpFileText ReadHelpFile(const QString& path) {
+    const HelpFileBytes read = readBytes(path, true);
+    return HelpFileText{read.error.isEmpty() ? DecodeWindows1252(read.bytes) : QString(),
+                        read.error};
+}
+
+HelpFileText ReadHelpText(const QString& folder, const QString& name, const QString& language) {
+    if (!language.isEmpty()) {
+        const HelpFileBytes translated =
+            readBytes(folder + QLatin1Char('/') + language + QLatin1Char('/') + name, false);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = utf8(translated.bytes);
+        // Whatever keeps the translation from being shown whole is the English file's turn.
+        if (translated.error.isEmpty() && !text.isEmpty() && !utf8.hasError()) {
+            if (text.startsWith(QChar(0xFEFF))) {
+                text.remove(0, 1);
+            }
+            return HelpFileText{text, QString()};
+        }
+    }
+    return ReadHelpFile(folder + QLatin1Char('/') + name);
 }
 
 } // namespace veltrane::help

@@ -33,4 +33,10 @@ QString DecodeWindows1252(QByteArrayView bytes);
 // a line longer than kMaxHelpLineChars is refused once read ("Line too long").
 HelpFileText ReadHelpFile(const QString& path);
 
+// The help file name (rules.txt, orvik.txt) of the program folder in the player's language:
+// folder/<language>/name, UTF-8 with CR LF line ends, where it reads whole as UTF-8 and is not
+// empty; otherwise, as for a player with no translation, the English file folder/name as
+// ReadHelpFile reads it. A translated file is never created, and its faults are never shown.
+HelpFileText ReadHelpText(const QString& folder, const QString& name, const QString& language);
+
 } // namespace veltrane::help

@@ -3,7 +3,9 @@
 #   <prefix>/games/veltrane             a link to the game, which finds its files beside the
 #                                       real file
 #   <prefix>/lib/games/veltrane/        the game, with rules.txt, orvik.txt, SOUND/ and the
-#                                       sound player veltrane-sound.so beside it
+#                                       sound player veltrane-sound.so beside it, the
+#                                       translations in translations/veltrane_<language>.qm and
+#                                       the translated help texts in <language>/
 #   <prefix>/share/applications/        the desktop entry
 #   <prefix>/share/icons/hicolor/       the red diamond in every size drawn
 #   <prefix>/share/metainfo/            the software-centre description
@@ -44,6 +46,13 @@ install(TARGETS veltrane RUNTIME DESTINATION ${VELTRANE_INSTALL_DIR})
 install(TARGETS veltrane_sound_player LIBRARY DESTINATION ${VELTRANE_INSTALL_DIR})
 install(FILES ${CMAKE_BINARY_DIR}/bin/rules.txt ${CMAKE_BINARY_DIR}/bin/orvik.txt
         DESTINATION ${VELTRANE_INSTALL_DIR})
+include(${CMAKE_SOURCE_DIR}/translations/languages.cmake)
+foreach(language IN LISTS VELTRANE_LANGUAGES)
+  install(FILES ${CMAKE_BINARY_DIR}/bin/${language}/rules.txt
+                ${CMAKE_BINARY_DIR}/bin/${language}/orvik.txt
+          DESTINATION ${VELTRANE_INSTALL_DIR}/${language})
+endforeach()
+install(FILES ${VELTRANE_QM_FILES} DESTINATION ${VELTRANE_INSTALL_DIR}/translations)
 install(FILES ${CMAKE_BINARY_DIR}/bin/SOUND/34.WAV ${CMAKE_BINARY_DIR}/bin/SOUND/APPLAUS.WAV
         DESTINATION ${VELTRANE_INSTALL_DIR}/SOUND)
 
@@ -103,7 +112,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland")
 # The desktop's opener, which the About page's link hands its address to; without it the link
 # says that it cannot reach a browser.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# Qt's own words in the player's language (the message box's OK); the game's own translations
+# are in the package.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/packages)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/cpack_project.cmake.in

@@ -10,10 +10,12 @@
 #include "platform/quick_start.h"
 #include "platform/sound.h"
 #include "platform/startup_trace.h"
+#include "platform/translations.h"
 #include "platform/window_setup.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -22,10 +24,11 @@
 
 namespace veltrane::shell {
 
-const char* const kLargeFontsMessage =
+const char* const kLargeFontsMessage = QT_TRANSLATE_NOOP(
+    "frm_splash",
     "Your video display is set to LARGE FONTS. This application requires a setting of Small "
     "Fonts. Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from "
-    "Large to Small, then click on the APPLY button.";
+    "Large to Small, then click on the APPLY button.");
 
 QString GreetingSound() {
     return platform::ProgramFolder() + QStringLiteral("/SOUND/34.WAV");
@@ -44,7 +47,7 @@ constexpr int kLargeFontsTwipsPerPixel = 12;
 } // namespace
 
 frm_splash::frm_splash(veltrane::Game& game) : game_(game) {
-    setWindowTitle(QStringLiteral("Welcome"));
+    setWindowTitle(tr("Welcome"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     lbl_splash = new QLabel(this);
@@ -53,8 +56,8 @@ frm_splash::frm_splash(veltrane::Game& game) : game_(game) {
     veltrane::platform::MakeWindowAccessible(this);
     veltrane::platform::AddPictureText(
         this, QRect(0, 0, 400, 372), QAccessible::Graphic,
-        QStringLiteral("Veltrane Solitaire, in a bronze picture frame with a heart, a club, a "
-                       "spade and a diamond"));
+        tr("Veltrane Solitaire, in a bronze picture frame with a heart, a club, a spade and a "
+           "diamond"));
     Image1 = new QWidget(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->installEventFilter(this);
@@ -62,7 +65,7 @@ frm_splash::frm_splash(veltrane::Game& game) : game_(game) {
         Image1, {QAccessible::Button,
                  [this] { veltrane::platform::Guarded([this] { Image1_Click(); }); },
                  {}});
-    Image1->setAccessibleName(QStringLiteral("ENTER HERE"));
+    Image1->setAccessibleName(tr("ENTER HERE"));
     // ENTER HERE is the one thing on the splash that takes the keyboard, and it has the focus
     // from the start: Return or Space there is the click on the strip. A click elsewhere still
     // does nothing, and a click on the strip hands over at once, so focus by click is not
@@ -80,7 +83,7 @@ bool frm_splash::Form_Load() {
     const int twipsPerPixel = TwipsPerPixelRounded(DisplayDpiX(this));
     Image1->setCursor(HandCursor(devicePixelRatio()));
     if (twipsPerPixel == kLargeFontsTwipsPerPixel) {
-        MsgBox(QString::fromLatin1(veltrane::shell::kLargeFontsMessage));
+        MsgBox(tr(veltrane::shell::kLargeFontsMessage));
         return false;
     }
     // The splash picture is decoded while the board loads; both are ready before it shows.
@@ -90,8 +93,20 @@ bool frm_splash::Form_Load() {
     board_->Form_Load();
     StartupMark("board loaded");
     picture_ = QPixmap::fromImage(picture.get());
+    showEnterHereInLanguage();
     StartupMark("splash picture");
     return true;
+}
+
+// The picture's ENTER HERE in the player's language: the band drawn for it over the English one.
+void frm_splash::showEnterHereInLanguage() {
+    const QString band = QStringLiteral("enter_") + veltrane::platform::GameLanguage();
+    if (veltrane::platform::GameLanguage().isEmpty() ||
+        !QFile::exists(QStringLiteral(":/pictures/") + band + QStringLiteral(".png"))) {
+        return;
+    }
+    QPainter painter(&picture_);
+    painter.drawPixmap(10, 372, veltrane::platform::LoadPicture(band, devicePixelRatio()));
 }
 
 void frm_splash::Image1_Click() {

@@ -38,6 +38,8 @@ class frm_splash : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void showEnterHereInLanguage();
+
     veltrane::Game& game_;
     QPointer<frm_board> board_;
     QPixmap picture_;
@@ -47,7 +49,8 @@ class frm_splash : public QWidget {
 
 namespace veltrane::shell {
 
-// The large-fonts message, word for word as the player has always read it.
+// The large-fonts message, word for word as the player has always read it (the English source
+// of its translations).
 extern const char* const kLargeFontsMessage;
 
 // The path of the greeting: the program folder with the fixed tail appended as it stands.

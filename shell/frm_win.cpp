@@ -19,7 +19,7 @@ const veltrane::platform::WindowSpec kWinWindow{306, 124, false,
 } // namespace
 
 frm_win::frm_win() {
-    setWindowTitle(QStringLiteral("Veltrane Solitaire"));
+    setWindowTitle(tr("Veltrane Solitaire"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
 
@@ -27,8 +27,8 @@ frm_win::frm_win() {
     // description with its title as it opens, as it says a message box's text.
     setAccessibleDescription(tr("Well Done!"));
     veltrane::platform::AddPictureText(this, QRect(150, 10, 150, 72), QAccessible::StaticText,
-                                       QStringLiteral("Well Done!"));
-    btn_OK = new QPushButton(QStringLiteral("OK"), this);
+                                       tr("Well Done!"));
+    btn_OK = new QPushButton(tr("OK"), this);
     btn_OK->setObjectName(QStringLiteral("btn_OK"));
     btn_OK->setDefault(true);
     connect(btn_OK, &QPushButton::clicked, this,

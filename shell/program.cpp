@@ -6,6 +6,7 @@
 #include "platform/error_guard.h"
 #include "platform/quick_start.h"
 #include "platform/startup_trace.h"
+#include "platform/translations.h"
 #include "shell/frm_splash.h"
 #include "shell/frm_win.h"
 #include "shell/session.h"
@@ -21,6 +22,7 @@ int RunProgram() {
 }
 
 int RunProgram(RandomSource& random) {
+    platform::InstallTranslations();
     platform::InstallApplicationStyle();
     const std::future<void> fonts = platform::ListFontsInBackground();
     Game game(random);

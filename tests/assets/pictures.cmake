@@ -4,7 +4,8 @@ target_link_libraries(assets_pictures_test PRIVATE veltrane_pictures Qt6::Gui GT
   veltrane_picture_compare)
 target_compile_definitions(assets_pictures_test PRIVATE
   VELTRANE_ARTGEN="$<TARGET_FILE:veltrane-artgen>"
-  VELTRANE_ASSETS_DIR="${CMAKE_SOURCE_DIR}/assets")
+  VELTRANE_ASSETS_DIR="${CMAKE_SOURCE_DIR}/assets"
+  VELTRANE_TRANSLATIONS_DIR="${CMAKE_SOURCE_DIR}/translations")
 add_dependencies(assets_pictures_test veltrane-artgen)
 add_test(NAME assets.pictures COMMAND assets_pictures_test)
 set_tests_properties(assets.pictures PROPERTIES

@@ -41,6 +41,12 @@ std::vector<Expected> expectedPictures() {
     list.push_back({QStringLiteral("logo"), QSize(136, 98), true});
     list.push_back({QStringLiteral("title"), QSize(100, 147), true});
     list.push_back({QStringLiteral("hand_cursor"), QSize(32, 32), true});
+    // The splash's ENTER HERE band in each shipped language.
+    const QStringList sources = QDir(QStringLiteral(VELTRANE_TRANSLATIONS_DIR))
+                                    .entryList({QStringLiteral("veltrane_*.ts")}, QDir::Files);
+    for (const QString& source : sources) {
+        list.push_back({QStringLiteral("enter_") + source.mid(9).chopped(3), QSize(380, 17), true});
+    }
     return list;
 }
 
@@ -193,7 +199,8 @@ TEST(Pictures, GeneratorReproducesTheCommittedFiles) {
     QTemporaryDir out;
     ASSERT_TRUE(out.isValid());
     QProcess gen;
-    gen.start(QStringLiteral(VELTRANE_ARTGEN), {out.path()});
+    gen.start(QStringLiteral(VELTRANE_ARTGEN),
+              {out.path(), QStringLiteral(VELTRANE_TRANSLATIONS_DIR)});
     ASSERT_TRUE(gen.waitForFinished(60000));
     ASSERT_EQ(gen.exitStatus(), QProcess::NormalExit);
     ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().constData();

@@ -56,6 +56,7 @@ struct Fonts {
     Typeface italic;  // Well Done!: a bold italic serif
     Typeface maker;   // the maker's name
     Typeface tagline; // the maker's tagline
+    Typeface cjk;     // the words of the Japanese and Chinese pictures: a bold CJK sans
 };
 const Fonts& fonts();
 
@@ -84,6 +85,8 @@ void drawClickHere(QPainter& p);
 void drawIcon(QPainter& p, int size);
 void drawSplash(QPainter& p);
 void drawSplashArtwork(QPainter& p); // the splash without its ENTER HERE band
+// The splash's ENTER HERE band (380 x 17, drawn over the splash at 10, 372) in another language.
+void drawEnterBand(QPainter& p, const QString& words, const Typeface& face);
 void drawWin(QPainter& p);
 void drawLogo(QPainter& p);
 void drawTitleArt(QPainter& p);

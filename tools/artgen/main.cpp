@@ -1,10 +1,14 @@
-// veltrane-artgen FOLDER: draws every picture of the game into FOLDER/pictures and a contact
-// sheet of them all into FOLDER/contact_sheet.png. The same program gives the same files.
+// veltrane-artgen FOLDER TRANSLATIONS: draws every picture of the game into FOLDER/pictures and
+// a contact sheet of them all into FOLDER/contact_sheet.png; the splash's ENTER HERE band comes
+// once per language, in the words of TRANSLATIONS/veltrane_<language>.ts. The same program
+// gives the same files.
 
 #include "tools/artgen/artgen.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+#include <QXmlStreamReader>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -30,6 +34,50 @@ QImage render(const Picture& pic, int scale) {
     pic.draw(p);
     p.end();
     return image.convertToFormat(pic.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+}
+
+// The translation of ENTER HERE in a translation source, or empty.
+QString enterHereIn(const QString& tsFile) {
+    QFile file(tsFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation") &&
+                   source == QLatin1String("ENTER HERE")) {
+            return xml.readElementText();
+        }
+    }
+    return {};
+}
+
+// One ENTER HERE band per language that has its words translated.
+QList<Picture> enterBands(const QString& translations) {
+    QList<Picture> list;
+    const QStringList sources =
+        QDir(translations).entryList({QStringLiteral("veltrane_*.ts")}, QDir::Files, QDir::Name);
+    for (const QString& name : sources) {
+        const QString language = name.mid(9).chopped(3);
+        const QString words = enterHereIn(QDir(translations).filePath(name));
+        if (words.isEmpty()) {
+            continue;
+        }
+        const bool cjk =
+            language.startsWith(QLatin1String("ja")) || language.startsWith(QLatin1String("zh"));
+        list.append({QStringLiteral("enter_") + language, QSize(380, 17),
+                     [words, cjk](QPainter& p) {
+                         drawEnterBand(p, words, cjk ? fonts().cjk : fonts().sans);
+                     },
+                     true});
+    }
+    return list;
 }
 
 QList<Picture> allPictures() {
@@ -92,8 +140,8 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(quietMessages);
     QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: veltrane-artgen FOLDER\n");
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: veltrane-artgen FOLDER TRANSLATIONS\n");
         return 2;
     }
     const QDir out(args[1]);
@@ -106,7 +154,7 @@ int main(int argc, char** argv) {
     QList<SheetEntry> oneX;
     QList<SheetEntry> twoX;
     bool ok = true;
-    for (const Picture& pic : allPictures()) {
+    for (const Picture& pic : allPictures() + enterBands(args[2])) {
         const QImage single = render(pic, 1);
         ok = save(single, folder + QLatin1Char('/') + pic.name + QStringLiteral(".png")) && ok;
         oneX.append({pic.name, single});

@@ -41,6 +41,7 @@ const Fonts& fonts() {
         Typeface("/usr/share/fonts/opentype/urw-base35/C059-BdIta.otf"),
         Typeface("/usr/share/fonts/opentype/urw-base35/URWGothic-Demi.otf"),
         Typeface("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"),
+        Typeface("/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc"),
     };
     return loaded;
 }

@@ -271,6 +271,23 @@ void drawSplash(QPainter& p) {
     p.drawPath(enter);
 }
 
+void drawEnterBand(QPainter& p, const QString& words, const Typeface& face) {
+    p.fillRect(QRectF(0, 0, 380, 17), colour::navy);
+    QPainterPath enter = face.path(words, 10.5, 3.2);
+    // Longer words shrink to the clickable strip, 130 pixels from x = 129 of the band, less a
+    // margin; shorter ones keep the English size.
+    const qreal room = 124;
+    if (enter.boundingRect().width() > room) {
+        const qreal s = room / enter.boundingRect().width();
+        enter = QTransform::fromScale(s, s).map(enter);
+    }
+    const QRectF r = enter.boundingRect();
+    enter.translate(194 - r.center().x(), 8.5 - r.center().y());
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255));
+    p.drawPath(enter);
+}
+
 void drawWin(QPainter& p) {
     p.fillRect(QRectF(0, 0, 308, 126), QColor(255, 255, 255));
     p.save();

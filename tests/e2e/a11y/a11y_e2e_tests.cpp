@@ -42,27 +42,36 @@ const std::array<const char*, 16> kSlotNames = {
 const std::array<const char*, 4> kFoundationNames = {"Spades foundation", "Diamonds foundation",
                                                      "Hearts foundation", "Clubs foundation"};
 
+// What the player hears on the way in, in the desktop's language (LANG).
+struct Language {
+    QString lang;
+    std::string splash;
+    std::string enterHere;
+    std::string board;
+};
+const Language kEnglish{QStringLiteral("C.UTF-8"), "Welcome", "ENTER HERE", "Veltrane Solitaire"};
+
 // The game started on the accessibility bus, the splash left through ENTER HERE, and the board
 // found: everything a test needs to play.
 class Played : public ::testing::Test {
   protected:
-    void start(const QString& program) {
+    void start(const QString& program, const Language& language = kEnglish) {
         const veltrane::test_support::ScopedEnv accessible("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
-        QProcess& game = x_.launch(program);
+        QProcess& game = x_.launch(program, {}, language.lang);
         const auto app = reader_.waitForApplication(game.processId());
         ASSERT_TRUE(app) << "the game never joined the accessibility bus";
         app_ = *app;
 
-        const auto splash = reader_.waitFor(app_, "frame", "Welcome");
+        const auto splash = reader_.waitFor(app_, "frame", language.splash);
         ASSERT_TRUE(splash) << "no splash";
-        const auto enter = reader_.waitFor(*splash, "push button", "ENTER HERE");
+        const auto enter = reader_.waitFor(*splash, "push button", language.enterHere);
         ASSERT_TRUE(enter) << "no ENTER HERE button";
         EXPECT_EQ(reader_.actions(*enter), std::vector<std::string>{"Press"});
         ASSERT_TRUE(reader_.press(*enter));
-        const auto board = reader_.waitFor(app_, "frame", "Veltrane Solitaire");
+        const auto board = reader_.waitFor(app_, "frame", language.board);
         ASSERT_TRUE(board) << "ENTER HERE did not open the board";
         board_ = *board;
-        EXPECT_TRUE(x_.waitForWindowGone(QStringLiteral("^Welcome$")));
+        EXPECT_TRUE(x_.waitForWindowGone(QString::fromStdString("^" + language.splash + "$")));
     }
 
     Node place(const std::string& name) {
@@ -226,6 +235,47 @@ TEST_F(Played, TheBoardIsReadAndPlayedThroughTheAccessibilityStack) {
     ASSERT_TRUE(ok);
     ASSERT_TRUE(reader_.press(*ok));
     EXPECT_TRUE(x_.waitForWindowGone(QStringLiteral("^Veltrane - Help$")));
+}
+
+// A German desktop: the windows, the menus, Help and a message box as a screen reader reads
+// them, every word written here by hand. The board's places and cards are named as listed.
+TEST_F(Played, OnAGermanDesktopTheGameSpeaksGerman) {
+    using veltrane::test_support::AddressCatcher;
+    const AddressCatcher refusing(AddressCatcher::Answer::Refuse);
+    start(QStringLiteral(VELTRANE_FIXED_DEAL_GAME),
+          {QStringLiteral("de_DE.UTF-8"), "Willkommen", "HIER EINTRETEN", "Veltrane-Patience"});
+    ASSERT_TRUE(board_);
+    EXPECT_TRUE(reader_.waitFor(board_, "menu item", "Datei", 10000, false));
+    EXPECT_TRUE(reader_.waitFor(board_, "menu item", "Hilfe", 10000, false));
+    EXPECT_TRUE(reader_.waitFor(board_, "menu item", "Beenden", 10000, false));
+    EXPECT_TRUE(reader_.waitFor(board_, "menu item", "Regeln", 10000, false));
+
+    // The unshuffled deal puts the two of spades in the second hearts slot.
+    const struct {
+        std::string slot;
+        std::string card;
+    } dealt{"Hearts slot 2", "two of spades"};
+    ASSERT_TRUE(pressMenuItem("Geben"));
+    EXPECT_TRUE(
+        reader_.waitUntil([&] { return reader_.description(place(dealt.slot)) == dealt.card; }));
+
+    ASSERT_TRUE(pressMenuItem("Über...")) << "the Press on Hilfe > Über did not answer";
+    const auto help = reader_.waitFor(app_, "dialog", "Veltrane - Hilfe");
+    ASSERT_TRUE(help) << "no Help window";
+    EXPECT_TRUE(reader_.waitFor(*help, "text", "Über"));
+    for (const char* button : {"Regeln", "Über", "OK"}) {
+        EXPECT_TRUE(reader_.waitFor(*help, "push button", button)) << button;
+    }
+    const auto link = reader_.waitFor(*help, "link", "");
+    ASSERT_TRUE(link);
+    ASSERT_TRUE(reader_.press(*link));
+    const auto box = reader_.waitFor(app_, "alert", "Veltrane");
+    ASSERT_TRUE(box) << "no message box";
+    EXPECT_TRUE(
+        reader_.waitFor(*box, "label", "Hoppla, dorthin lässt sich keine Verbindung herstellen"));
+    const auto ok = reader_.waitFor(*box, "push button", "OK");
+    ASSERT_TRUE(ok);
+    ASSERT_TRUE(reader_.press(*ok));
 }
 
 TEST(WinningClicks, WinTheUnshuffledDealByTheRules) {

@@ -57,6 +57,18 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${SOURCE_DIR}/assets/r
                         ${game}/rules.txt RESULT_VARIABLE differs)
 check("the installed rules.txt differs from assets/rules.txt" differs EQUAL 0)
 
+# Each language's translation and help texts beside the game, the rules as committed bytes.
+include(${SOURCE_DIR}/translations/languages.cmake)
+foreach(language IN LISTS VELTRANE_LANGUAGES)
+  foreach(file translations/veltrane_${language}.qm ${language}/rules.txt ${language}/orvik.txt)
+    check("${game}/${file} is missing" EXISTS ${game}/${file})
+  endforeach()
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files
+                          ${SOURCE_DIR}/assets/${language}/rules.txt ${game}/${language}/rules.txt
+                  RESULT_VARIABLE differs)
+  check("the installed ${language}/rules.txt differs from its source" differs EQUAL 0)
+endforeach()
+
 # Every icon at its own size, under the name the desktop entry asks for.
 foreach(size 32 48 64 128 256)
   set(icon ${prefix}/share/icons/hicolor/${size}x${size}/apps/veltrane.png)

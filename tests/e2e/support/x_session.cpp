@@ -216,9 +216,15 @@ QProcessEnvironment XSession::environment() const {
     return env;
 }
 
-QProcess& XSession::launch(const QString& program, const QStringList& arguments) {
+QProcess& XSession::launch(const QString& program, const QStringList& arguments,
+                           const QString& lang) {
     auto process = std::make_unique<QProcess>();
-    process->setProcessEnvironment(environment());
+    QProcessEnvironment env = environment();
+    for (const char* overriding : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+        env.remove(QLatin1String(overriding));
+    }
+    env.insert(QStringLiteral("LANG"), lang);
+    process->setProcessEnvironment(env);
     process->start(program, arguments);
     if (!process->waitForStarted(kStartTimeoutMs)) {
         fail(QStringLiteral("could not start ") + program);

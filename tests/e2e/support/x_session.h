@@ -69,8 +69,10 @@ class XSession {
     // The test's own environment with DISPLAY pointing at this server.
     QProcessEnvironment environment() const;
 
-    // Starts a program on this display; it is ended at teardown if still running.
-    QProcess& launch(const QString& program, const QStringList& arguments = {});
+    // Starts a program on this display; it is ended at teardown if still running. Its desktop
+    // language is set by LANG alone: English by default, whatever the developer's own is.
+    QProcess& launch(const QString& program, const QStringList& arguments = {},
+                     const QString& lang = QStringLiteral("C.UTF-8"));
 
     // The first visible window whose title matches the (POSIX extended) regular expression,
     // waiting up to timeoutMs; nothing when none appeared in time.

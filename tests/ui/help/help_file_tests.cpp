@@ -1,6 +1,6 @@
 // Reading the help text files: every byte kept and decoded by Windows-1252, a missing file
-// created empty, and every file that cannot be read refused with a reason instead of hanging
-// or ending the game.
+// created empty, a translated file where it reads whole and the English one otherwise, and every
+// file that cannot be read refused with a reason instead of hanging or ending the game.
 
 #include "help/help_file.h"
 
@@ -154,6 +154,35 @@ TEST_F(HelpFile, TakesLinesOfSixteenThousandCharactersAndNotOneMore) {
         EXPECT_TRUE(read.text.isEmpty());
         EXPECT_EQ(read.error, QStringLiteral("Line too long"));
     }
+}
+
+// A translated help file is read as UTF-8 where it reads whole; anything else about it, missing
+// included, is the English file's turn, with no reason to show and no file created.
+TEST_F(HelpFile, ATranslatedFileIsShownOnlyWhenItReadsWholeAndOtherwiseTheEnglishOne) {
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("de")));
+    writeBytes(path("rules.txt"), "English \xA9\r\n");
+    writeBytes(path("de/rules.txt"), "\xEF\xBB\xBF"
+                                     "Deutsch \xC3\xBC \xE2\x80\x93\r\n");
+    HelpFileText read = ReadHelpText(folder.path(), QStringLiteral("rules.txt"), "de");
+    EXPECT_TRUE(read.ok());
+    EXPECT_EQ(read.text, QStringLiteral("Deutsch \u00FC \u2013\r\n"));
+    EXPECT_EQ(ReadHelpText(folder.path(), QStringLiteral("rules.txt"), QString()).text,
+              QStringLiteral("English \u00A9\r\n"));
+
+    const QString english = QStringLiteral("English \u00A9\r\n");
+    for (const QByteArray& bad :
+         {QByteArray(), QByteArray("Deutsch \xFC\r\n"), QByteArray(kMaxHelpFileBytes + 1, 'x'),
+          QByteArray(kMaxHelpLineChars + 1, 'x')}) {
+        writeBytes(path("de/rules.txt"), bad);
+        read = ReadHelpText(folder.path(), QStringLiteral("rules.txt"), "de");
+        EXPECT_TRUE(read.ok());
+        EXPECT_EQ(read.text, english);
+    }
+    ASSERT_TRUE(QFile::remove(path("de/rules.txt")));
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("de/rules.txt")));
+    EXPECT_EQ(ReadHelpText(folder.path(), QStringLiteral("rules.txt"), "de").text, english);
+    EXPECT_EQ(ReadHelpText(folder.path(), QStringLiteral("rules.txt"), "ja").text, english);
+    EXPECT_FALSE(QFileInfo::exists(path("ja/rules.txt")));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "platform/message_box.h"
 #include "platform/pictures.h"
 #include "platform/saved_state.h"
+#include "platform/translations.h"
 #include "platform/web_link.h"
 #include "platform/window_sizing.h"
 #include "qt_test_support.h"
@@ -25,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <QWindow>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -319,6 +321,92 @@ TEST(ErrorGuard, AnEscapingErrorShowsTheMessageAndEndsTheProgram) {
     EXPECT_EQ(child.exitCode, kRuntimeErrorExitStatus);
     EXPECT_EQ(QString::fromUtf8(child.output),
               QStringLiteral("Veltrane|Run-time error '9':\n\nSubscript out of range"));
+}
+
+// The player's language: the first one the game speaks, country by country and then without the
+// country; English first, or nothing the game speaks, is English.
+TEST(Translations, TheFirstLanguageTheGameSpeaksWinsAndEnglishIsTheSourceText) {
+    const std::vector<std::pair<QStringList, QString>> cases = {
+        {{QStringLiteral("de-DE")}, QStringLiteral("de")},
+        {{QStringLiteral("de-AT"), QStringLiteral("fr-FR")}, QStringLiteral("de")},
+        {{QStringLiteral("pt-BR")}, QStringLiteral("pt_BR")},
+        {{QStringLiteral("pt-PT")}, QString()},
+        {{QStringLiteral("zh-Hans-CN"), QStringLiteral("zh-CN")}, QStringLiteral("zh_CN")},
+        {{QStringLiteral("sw-KE"), QStringLiteral("ja-JP")}, QStringLiteral("ja")},
+        {{QStringLiteral("en-GB"), QStringLiteral("de-DE")}, QString()},
+        {{QStringLiteral("sw-KE")}, QString()},
+        {{QStringLiteral("C")}, QString()},
+        {{QStringLiteral("POSIX")}, QString()},
+        {{QStringLiteral("")}, QString()},
+        {{}, QString()}};
+    for (const auto& [asked, chosen] : cases) {
+        EXPECT_EQ(ChooseLanguage(asked), chosen) << qPrintable(asked.join(QLatin1Char(',')));
+    }
+}
+
+// A translation file that is empty, cut short or no translation at all leaves the game's texts
+// in English without a word on the terminal; the language is still the player's for the help.
+TEST(Translations, ABrokenTranslationFileLeavesTheTextInEnglishQuietly) {
+    QFile real(QCoreApplication::applicationDirPath() +
+               QStringLiteral("/translations/veltrane_de.qm"));
+    ASSERT_TRUE(real.open(QIODevice::ReadOnly));
+    const QByteArray whole = real.readAll();
+    QFile picture(QStringLiteral(":/pictures/splash.png"));
+    ASSERT_TRUE(picture.open(QIODevice::ReadOnly));
+    std::vector<QByteArray> broken = {QByteArray(), picture.readAll(), QByteArray(5000, '\xff')};
+    for (qsizetype cut : {qsizetype{16}, whole.size() / 2, whole.size() - 1}) {
+        broken.push_back(whole.left(cut));
+    }
+    static QStringList messages;
+    const QtMessageHandler before = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { messages << text; });
+    for (const QByteArray& bytes : broken) {
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("veltrane_de.qm")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        EXPECT_EQ(InstallTranslations({QStringLiteral("de-DE")}, folder.path()),
+                  QStringLiteral("de"));
+        // A cut file may still hold some texts; each is either English or the German one.
+        const QString file_menu = QCoreApplication::translate("frm_board", "&File");
+        EXPECT_TRUE(file_menu == QStringLiteral("&File") || file_menu == QStringLiteral("&Datei"))
+            << qPrintable(file_menu);
+        EXPECT_EQ(TranslateFilled("frm_help", "Cannot read %1: %2",
+                                  {QStringLiteral("rules.txt"), QStringLiteral("why")})
+                      .contains(QStringLiteral("why")),
+                  true);
+    }
+    InstallTranslations({QStringLiteral("C")}, QString());
+    qInstallMessageHandler(before);
+    EXPECT_EQ(messages, QStringList());
+    EXPECT_EQ(GameLanguage(), QString());
+}
+
+// A translation that lost a placeholder would lose the file's name or the error's number: the
+// message comes in English, whole. An argument holding a placeholder is not filled again.
+TEST(Translations, AMessageKeepsEveryArgumentWhateverItsTranslationHolds) {
+    class Dropping : public QTranslator {
+      public:
+        QString translate(const char*, const char* source, const char*, int) const override {
+            if (QByteArrayView(source) == "Cannot read %1: %2") {
+                return QStringLiteral("Lesefehler: %2");
+            }
+            if (QByteArrayView(source) == "Run-time error '%1':\n\n%2") {
+                return QStringLiteral("Laufzeitfehler %1: %2");
+            }
+            return {};
+        }
+        bool isEmpty() const override { return false; }
+    } dropping;
+    QCoreApplication::installTranslator(&dropping);
+    EXPECT_EQ(TranslateFilled("frm_help", "Cannot read %1: %2",
+                              {QStringLiteral("rules.txt"), QStringLiteral("Is a directory")}),
+              QStringLiteral("Cannot read rules.txt: Is a directory"));
+    EXPECT_EQ(TranslateFilled("RuntimeError", "Run-time error '%1':\n\n%2",
+                              {QStringLiteral("9"), QStringLiteral("100% %1")}),
+              QStringLiteral("Laufzeitfehler 9: 100% %1"));
+    QCoreApplication::removeTranslator(&dropping);
 }
 
 // The desktop's answer comes when its opener ends, not when it starts: a plain X session's
