@@ -40,27 +40,64 @@ Environment:
   XDG_STATE_HOME   where a game in progress is saved for the session manager
                    (veltrane/session-KEY; ~/.local/state when unset).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: veltrane [Optionen]
+Veltrane-Patience, ein Kartenspiel für einen Spieler.
+Das Spiel selbst kennt keine Optionen; die von Qt werden an Qt weitergegeben.
+
+Optionen:
+  -h, --help     Zeigt diese Hilfe an.
+  -v, --version  Zeigt die Versionsinformationen an.
+
+Optionen von Qt, an Qt weitergegeben (mit einem oder zwei Bindestrichen):
+  -platform NAME, -platformpluginpath PATH, -platformtheme NAME, -plugin NAME,
+  -display DISPLAY, -name NAME, -visual ID, -session ID (vom
+  Sitzungsmanager vergeben, der das Spiel neu startet), -style NAME,
+  -stylesheet FILE, -qwindowgeometry GEOMETRY (-geometry),
+  -qwindowtitle TITLE (-title), -qwindowicon FILE (-icon),
+  -qmljsdebugger VALUE, -reverse, -widgetcount, -nograb, -dograb, -sync,
+  -testability.
+
+Dateien, gelesen aus dem Ordner, in dem das Spiel liegt (%1):
+  rules.txt, orvik.txt  die Seiten Regeln und Über der Hilfe
+  SOUND/34.WAV          die Begrüßung des Startbilds
+  SOUND/APPLAUS.WAV     der Applaus bei einem Sieg
+  veltrane-sound.so     der Klangspieler, geladen mit dem ersten Klang
+
+Umgebung:
+  QT_QPA_PLATFORM  das Fenstersystem: xcb (X11, auch über Xwayland) oder
+                   wayland. Ohne Wert nimmt das Spiel X, wenn DISPLAY gesetzt
+                   ist, da es dort die Fenster selbst anordnet, sonst Wayland.
+  DISPLAY, WAYLAND_DISPLAY
+                   die zu öffnende X-Anzeige und Wayland-Anzeige.
+  QT_FONT_DPI, QT_SCALE_FACTOR
+                   bei einer Anzeige mit 116 bis 125 Pixeln pro Zoll kommt die
+                   Meldung GROSSE SCHRIFTARTEN, und das Spiel endet. Bei einer
+                   Schrift-DPI von 120 (125 % Textskalierung) das Spiel als
+                   QT_FONT_DPI=96 veltrane starten; bei einem Skalierungsfaktor
+                   von 1,25 in Qt als QT_SCALE_FACTOR=1 veltrane.
+  XDG_STATE_HOME   wo ein laufendes Spiel für den Sitzungsmanager gespeichert
+                   wird (veltrane/session-KEY; ohne Wert ~/.local/state).
+</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value, not the option &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Option &apos;%1&apos; braucht einen Wert, nicht die Option &apos;%2&apos;</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>Option &apos;%1&apos; braucht einen Wert</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Try &apos;veltrane --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr dazu mit &apos;veltrane --help&apos;.</translation>
     </message>
 </context>
 <context>
@@ -113,289 +150,289 @@ Environment:
     <name>Session</name>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine Datei</translation>
     </message>
     <message>
         <source>it is larger than a saved game can be</source>
-        <translation type="unfinished"></translation>
+        <translation>er ist größer, als ein Spielstand sein kann</translation>
     </message>
     <message>
         <source>it is not a saved game</source>
-        <translation type="unfinished"></translation>
+        <translation>er ist kein gespeicherter Spielstand</translation>
     </message>
     <message>
         <source>it was saved by another version</source>
-        <translation type="unfinished"></translation>
+        <translation>er wurde von einer anderen Version gespeichert</translation>
     </message>
     <message>
         <source>it is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>er bricht vorzeitig ab</translation>
     </message>
     <message>
         <source>line %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist nicht lesbar</translation>
     </message>
     <message>
         <source>line %1 names a card that lies elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 nennt eine Karte, die woanders liegt</translation>
     </message>
     <message>
         <source>a card is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Karte fehlt</translation>
     </message>
     <message>
         <source>no game can reach its position</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Partie kann seine Stellung erreichen</translation>
     </message>
     <message>
         <source>the session&apos;s key is not a plain file name; the game in progress is not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Schlüssel der Sitzung ist kein einfacher Dateiname; das laufende Spiel wird nicht gespeichert.</translation>
     </message>
     <message>
         <source>the game in progress cannot be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>das laufende Spiel kann nicht in %1 gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>the session&apos;s key is not a plain file name; a new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Schlüssel der Sitzung ist kein einfacher Dateiname; ein neues Spiel beginnt.</translation>
     </message>
     <message>
         <source>the saved game %1 cannot be read: %2; a new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>der gespeicherte Spielstand %1 kann nicht gelesen werden: %2; ein neues Spiel beginnt.</translation>
     </message>
     <message>
         <source>the saved game %1 is ignored, as %2; a new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>der gespeicherte Spielstand %1 wird ignoriert, denn %2; ein neues Spiel beginnt.</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>Stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Talon</translation>
     </message>
     <message>
         <source>Waste</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwurfstapel</translation>
     </message>
     <message>
         <source>ace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ass</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>Drei</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>Vier</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>Fünf</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>Sechs</translation>
     </message>
     <message>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>Sieben</translation>
     </message>
     <message>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>Acht</translation>
     </message>
     <message>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>Neun</translation>
     </message>
     <message>
         <source>ten</source>
-        <translation type="unfinished"></translation>
+        <translation>Zehn</translation>
     </message>
     <message>
         <source>jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Bube</translation>
     </message>
     <message>
         <source>queen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dame</translation>
     </message>
     <message>
         <source>king</source>
-        <translation type="unfinished"></translation>
+        <translation>König</translation>
     </message>
     <message>
         <source>spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik</translation>
     </message>
     <message>
         <source>diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo</translation>
     </message>
     <message>
         <source>clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz</translation>
     </message>
     <message>
         <source>hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name: %1 its rank (&quot;two&quot;), %2 its suit (&quot;spades&quot;). Put them in the order your language names a card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 %1</translation>
     </message>
     <message>
         <source>Spades slot %1</source>
         <extracomment>The name of a tableau slot; %1 is its place in its group, 1 to 4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pik-Feld %1</translation>
     </message>
     <message>
         <source>Diamonds slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo-Feld %1</translation>
     </message>
     <message>
         <source>Hearts slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz-Feld %1</translation>
     </message>
     <message>
         <source>Clubs slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz-Feld %1</translation>
     </message>
     <message>
         <source>Spades foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik-Ablagestapel</translation>
     </message>
     <message>
         <source>Diamonds foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo-Ablagestapel</translation>
     </message>
     <message>
         <source>Hearts foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz-Ablagestapel</translation>
     </message>
     <message>
         <source>Clubs foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz-Ablagestapel</translation>
     </message>
     <message>
         <source>empty spades slot</source>
-        <translation type="unfinished"></translation>
+        <translation>leeres Pik-Feld</translation>
     </message>
     <message>
         <source>empty diamonds slot</source>
-        <translation type="unfinished"></translation>
+        <translation>leeres Karo-Feld</translation>
     </message>
     <message>
         <source>empty hearts slot</source>
-        <translation type="unfinished"></translation>
+        <translation>leeres Herz-Feld</translation>
     </message>
     <message>
         <source>empty clubs slot</source>
-        <translation type="unfinished"></translation>
+        <translation>leeres Kreuz-Feld</translation>
     </message>
     <message>
         <source>empty</source>
         <extracomment>A place with no card: the waste, the spent stock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>Click Here to turn the waste over</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier klicken, um den Abwurfstapel umzudrehen</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
+        <translation>verdeckt</translation>
     </message>
     <message>
         <source>%1, selected</source>
         <extracomment>%1 is the picked card (&quot;two of spades, selected&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, ausgewählt</translation>
     </message>
     <message>
         <source>no pass left</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Durchgang mehr</translation>
     </message>
     <message>
         <source>1 card</source>
         <extracomment>Cards left face down in the stock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 Karte</translation>
     </message>
     <message numerus="yes">
         <source>%n cards</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Karte</numerusform>
+            <numerusform>%n Karten</numerusform>
         </translation>
     </message>
     <message>
         <source>second pass</source>
         <extracomment>The stock is run through twice: which run this is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>zweiter Durchgang</translation>
     </message>
     <message>
         <source>first pass</source>
-        <translation type="unfinished"></translation>
+        <translation>erster Durchgang</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Two things said one after the other (&quot;eight of diamonds, 31 cards&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>File &gt; Deal starts a game</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei &gt; Geben beginnt ein Spiel</translation>
     </message>
     <message>
         <source>%1 deselected</source>
         <extracomment>A click on the stock let go of the picked card %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 abgewählt</translation>
     </message>
     <message>
         <source>waste: %1</source>
         <extracomment>What the waste shows once its top card has been played: a card, or &quot;empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abwurfstapel: %1</translation>
     </message>
     <message>
         <source>only spades here</source>
         <extracomment>Why a card cannot go on this slot or foundation: it takes only this suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hier nur Pik</translation>
     </message>
     <message>
         <source>only diamonds here</source>
-        <translation type="unfinished"></translation>
+        <translation>hier nur Karo</translation>
     </message>
     <message>
         <source>only hearts here</source>
-        <translation type="unfinished"></translation>
+        <translation>hier nur Herz</translation>
     </message>
     <message>
         <source>only clubs here</source>
-        <translation type="unfinished"></translation>
+        <translation>hier nur Kreuz</translation>
     </message>
     <message>
         <source>nothing selected</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts ausgewählt</translation>
     </message>
     <message>
         <source>%1 already selected</source>
         <extracomment>Another card, %1, is picked and must be put down or let go first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist schon ausgewählt</translation>
     </message>
     <message>
         <source>needs %1</source>
         <extracomment>The foundation takes the card %1 next, and only that one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>braucht %1</translation>
     </message>
 </context>
 <context>
@@ -465,19 +502,19 @@ Environment:
     </message>
     <message>
         <source>Rules page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite Regeln</translation>
     </message>
     <message>
         <source>About page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite Über</translation>
     </message>
     <message>
         <source>About page, Shift+Tab to read</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite Über, Umschalt+Tab zum Lesen</translation>
     </message>
     <message>
         <source>Rules page, Shift+Tab to read</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite Regeln, Umschalt+Tab zum Lesen</translation>
     </message>
 </context>
 <context>

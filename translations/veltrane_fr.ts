@@ -40,27 +40,65 @@ Environment:
   XDG_STATE_HOME   where a game in progress is saved for the session manager
                    (veltrane/session-KEY; ~/.local/state when unset).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : veltrane [options]
+Réussite Veltrane, un jeu de patience pour un joueur.
+Le jeu lui-même n’a pas d’options ; celles de Qt sont transmises à Qt.
+
+Options :
+  -h, --help     Affiche cette aide.
+  -v, --version  Affiche la version.
+
+Options de Qt, transmises à Qt (avec un tiret ou deux) :
+  -platform NAME, -platformpluginpath PATH, -platformtheme NAME, -plugin NAME,
+  -display DISPLAY, -name NAME, -visual ID, -session ID (donné par un
+  gestionnaire de session qui relance le jeu), -style NAME, -stylesheet FILE,
+  -qwindowgeometry GEOMETRY (-geometry), -qwindowtitle TITLE (-title),
+  -qwindowicon FILE (-icon), -qmljsdebugger VALUE, -reverse, -widgetcount,
+  -nograb, -dograb, -sync, -testability.
+
+Fichiers, lus dans le dossier qui contient le jeu (%1) :
+  rules.txt, orvik.txt  les pages Règles et À propos de l’aide
+  SOUND/34.WAV          l’accueil de l’écran de démarrage
+  SOUND/APPLAUS.WAV     les applaudissements d’une victoire
+  veltrane-sound.so     le lecteur de sons, chargé avec le premier son
+
+Environnement :
+  QT_QPA_PLATFORM  le système de fenêtres : xcb (X11, aussi via Xwayland) ou
+                   wayland. Sans valeur, le jeu utilise X si DISPLAY est
+                   défini, car il y place lui-même ses fenêtres, et Wayland
+                   sinon.
+  DISPLAY, WAYLAND_DISPLAY
+                   l’écran X et l’écran Wayland à ouvrir.
+  QT_FONT_DPI, QT_SCALE_FACTOR
+                   un écran de 116 à 125 pixels par pouce reçoit le message
+                   GRANDES POLICES et le jeu se termine. Pour une police à
+                   120 DPI (texte à 125 %), lancez-le avec
+                   QT_FONT_DPI=96 veltrane ; pour une échelle Qt de 1,25, avec
+                   QT_SCALE_FACTOR=1 veltrane.
+  XDG_STATE_HOME   où une partie en cours est enregistrée pour le gestionnaire
+                   de session (veltrane/session-KEY ; ~/.local/state si la
+                   variable n’est pas définie).
+</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value, not the option &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>l’option &apos;%1&apos; demande une valeur, pas l’option &apos;%2&apos;</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>l’option &apos;%1&apos; demande une valeur</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Try &apos;veltrane --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez &apos;veltrane --help&apos;.</translation>
     </message>
 </context>
 <context>
@@ -86,7 +124,7 @@ Environment:
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation>L’indice n’appartient pas à la sélection</translation>
+        <translation>Indice hors limites</translation>
     </message>
     <message>
         <source>Division by zero</source>
@@ -113,289 +151,289 @@ Environment:
     <name>Session</name>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier %1 ne peut pas être créé</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier</translation>
     </message>
     <message>
         <source>it is larger than a saved game can be</source>
-        <translation type="unfinished"></translation>
+        <translation>elle est plus grande qu’une partie enregistrée ne peut l’être</translation>
     </message>
     <message>
         <source>it is not a saved game</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas une partie enregistrée</translation>
     </message>
     <message>
         <source>it was saved by another version</source>
-        <translation type="unfinished"></translation>
+        <translation>elle a été enregistrée par une autre version</translation>
     </message>
     <message>
         <source>it is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>elle est tronquée</translation>
     </message>
     <message>
         <source>line %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 est illisible</translation>
     </message>
     <message>
         <source>line %1 names a card that lies elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 nomme une carte qui se trouve ailleurs</translation>
     </message>
     <message>
         <source>a card is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>il manque une carte</translation>
     </message>
     <message>
         <source>no game can reach its position</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune partie ne peut atteindre sa position</translation>
     </message>
     <message>
         <source>the session&apos;s key is not a plain file name; the game in progress is not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé de la session n’est pas un simple nom de fichier ; la partie en cours n’est pas enregistrée.</translation>
     </message>
     <message>
         <source>the game in progress cannot be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>la partie en cours ne peut pas être enregistrée dans %1 : %2.</translation>
     </message>
     <message>
         <source>the session&apos;s key is not a plain file name; a new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé de la session n’est pas un simple nom de fichier ; une nouvelle partie commence.</translation>
     </message>
     <message>
         <source>the saved game %1 cannot be read: %2; a new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>la partie enregistrée %1 ne peut pas être lue : %2 ; une nouvelle partie commence.</translation>
     </message>
     <message>
         <source>the saved game %1 is ignored, as %2; a new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>la partie enregistrée %1 est ignorée, car %2 ; une nouvelle partie commence.</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>Stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Pioche</translation>
     </message>
     <message>
         <source>Waste</source>
-        <translation type="unfinished"></translation>
+        <translation>Talon</translation>
     </message>
     <message>
         <source>ace</source>
-        <translation type="unfinished"></translation>
+        <translation>as</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>deux</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>trois</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>quatre</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>cinq</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>six</translation>
     </message>
     <message>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>sept</translation>
     </message>
     <message>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>huit</translation>
     </message>
     <message>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>neuf</translation>
     </message>
     <message>
         <source>ten</source>
-        <translation type="unfinished"></translation>
+        <translation>dix</translation>
     </message>
     <message>
         <source>jack</source>
-        <translation type="unfinished"></translation>
+        <translation>valet</translation>
     </message>
     <message>
         <source>queen</source>
-        <translation type="unfinished"></translation>
+        <translation>dame</translation>
     </message>
     <message>
         <source>king</source>
-        <translation type="unfinished"></translation>
+        <translation>roi</translation>
     </message>
     <message>
         <source>spades</source>
-        <translation type="unfinished"></translation>
+        <translation>pique</translation>
     </message>
     <message>
         <source>diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>carreau</translation>
     </message>
     <message>
         <source>clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>trèfle</translation>
     </message>
     <message>
         <source>hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>cœur</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name: %1 its rank (&quot;two&quot;), %2 its suit (&quot;spades&quot;). Put them in the order your language names a card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>Spades slot %1</source>
         <extracomment>The name of a tableau slot; %1 is its place in its group, 1 to 4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Case de pique %1</translation>
     </message>
     <message>
         <source>Diamonds slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Case de carreau %1</translation>
     </message>
     <message>
         <source>Hearts slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Case de cœur %1</translation>
     </message>
     <message>
         <source>Clubs slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Case de trèfle %1</translation>
     </message>
     <message>
         <source>Spades foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondation de pique</translation>
     </message>
     <message>
         <source>Diamonds foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondation de carreau</translation>
     </message>
     <message>
         <source>Hearts foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondation de cœur</translation>
     </message>
     <message>
         <source>Clubs foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondation de trèfle</translation>
     </message>
     <message>
         <source>empty spades slot</source>
-        <translation type="unfinished"></translation>
+        <translation>case de pique vide</translation>
     </message>
     <message>
         <source>empty diamonds slot</source>
-        <translation type="unfinished"></translation>
+        <translation>case de carreau vide</translation>
     </message>
     <message>
         <source>empty hearts slot</source>
-        <translation type="unfinished"></translation>
+        <translation>case de cœur vide</translation>
     </message>
     <message>
         <source>empty clubs slot</source>
-        <translation type="unfinished"></translation>
+        <translation>case de trèfle vide</translation>
     </message>
     <message>
         <source>empty</source>
         <extracomment>A place with no card: the waste, the spent stock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>Click Here to turn the waste over</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour retourner le talon</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
+        <translation>face cachée</translation>
     </message>
     <message>
         <source>%1, selected</source>
         <extracomment>%1 is the picked card (&quot;two of spades, selected&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, carte sélectionnée</translation>
     </message>
     <message>
         <source>no pass left</source>
-        <translation type="unfinished"></translation>
+        <translation>plus aucun tour</translation>
     </message>
     <message>
         <source>1 card</source>
         <extracomment>Cards left face down in the stock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 carte</translation>
     </message>
     <message numerus="yes">
         <source>%n cards</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n carte</numerusform>
+            <numerusform>%n cartes</numerusform>
         </translation>
     </message>
     <message>
         <source>second pass</source>
         <extracomment>The stock is run through twice: which run this is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>deuxième tour</translation>
     </message>
     <message>
         <source>first pass</source>
-        <translation type="unfinished"></translation>
+        <translation>premier tour</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Two things said one after the other (&quot;eight of diamonds, 31 cards&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>File &gt; Deal starts a game</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier &gt; Distribuer commence une partie</translation>
     </message>
     <message>
         <source>%1 deselected</source>
         <extracomment>A click on the stock let go of the picked card %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, sélection annulée</translation>
     </message>
     <message>
         <source>waste: %1</source>
         <extracomment>What the waste shows once its top card has been played: a card, or &quot;empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>talon : %1</translation>
     </message>
     <message>
         <source>only spades here</source>
         <extracomment>Why a card cannot go on this slot or foundation: it takes only this suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ici, seulement les piques</translation>
     </message>
     <message>
         <source>only diamonds here</source>
-        <translation type="unfinished"></translation>
+        <translation>ici, seulement les carreaux</translation>
     </message>
     <message>
         <source>only hearts here</source>
-        <translation type="unfinished"></translation>
+        <translation>ici, seulement les cœurs</translation>
     </message>
     <message>
         <source>only clubs here</source>
-        <translation type="unfinished"></translation>
+        <translation>ici, seulement les trèfles</translation>
     </message>
     <message>
         <source>nothing selected</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune carte sélectionnée</translation>
     </message>
     <message>
         <source>%1 already selected</source>
         <extracomment>Another card, %1, is picked and must be put down or let go first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>carte déjà sélectionnée : %1</translation>
     </message>
     <message>
         <source>needs %1</source>
         <extracomment>The foundation takes the card %1 next, and only that one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>carte attendue : %1</translation>
     </message>
 </context>
 <context>
@@ -465,19 +503,19 @@ Environment:
     </message>
     <message>
         <source>Rules page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page Règles</translation>
     </message>
     <message>
         <source>About page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page À propos</translation>
     </message>
     <message>
         <source>About page, Shift+Tab to read</source>
-        <translation type="unfinished"></translation>
+        <translation>Page À propos, Maj+Tab pour lire</translation>
     </message>
     <message>
         <source>Rules page, Shift+Tab to read</source>
-        <translation type="unfinished"></translation>
+        <translation>Page Règles, Maj+Tab pour lire</translation>
     </message>
 </context>
 <context>
