@@ -250,11 +250,11 @@ TEST_F(Played, OnAGermanDesktopTheGameSpeaksGerman) {
     EXPECT_TRUE(reader_.waitFor(board_, "menu item", "Beenden", 10000, false));
     EXPECT_TRUE(reader_.waitFor(board_, "menu item", "Regeln", 10000, false));
 
-    // The unshuffled deal puts the two of spades in the second hearts slot.
+    // The unshuffled deal puts the two of spades in the second hearts slot, said in German.
     const struct {
         std::string slot;
         std::string card;
-    } dealt{"Hearts slot 2", "two of spades"};
+    } dealt{"Herz-Feld 2", "Pik Zwei"};
     ASSERT_TRUE(pressMenuItem("Geben"));
     EXPECT_TRUE(
         reader_.waitUntil([&] { return reader_.description(place(dealt.slot)) == dealt.card; }));
