@@ -40,27 +40,65 @@ Environment:
   XDG_STATE_HOME   where a game in progress is saved for the session manager
                    (veltrane/session-KEY; ~/.local/state when unset).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik: veltrane [opties]
+Veltrane Patience, een patiencespel met kaarten voor één speler.
+Het spel zelf kent geen opties; die van Qt worden aan Qt doorgegeven.
+
+Opties:
+  -h, --help     Toont deze hulptekst.
+  -v, --version  Toont versie-informatie.
+
+Opties van Qt, doorgegeven aan Qt (met één streepje of twee):
+  -platform NAME, -platformpluginpath PATH, -platformtheme NAME, -plugin NAME,
+  -display DISPLAY, -name NAME, -visual ID, -session ID (gegeven door een
+  sessiebeheerder die het spel herstart), -style NAME, -stylesheet FILE,
+  -qwindowgeometry GEOMETRY (-geometry), -qwindowtitle TITLE (-title),
+  -qwindowicon FILE (-icon), -qmljsdebugger VALUE, -reverse, -widgetcount,
+  -nograb, -dograb, -sync, -testability.
+
+Bestanden, gelezen uit de map waarin het spel staat (%1):
+  rules.txt, orvik.txt  de pagina&apos;s Regels en Over van Help
+  SOUND/34.WAV          de begroeting van het welkomstscherm
+  SOUND/APPLAUS.WAV     het applaus bij een overwinning
+  veltrane-sound.so     de geluidsspeler, geladen bij het eerste geluid
+
+Omgeving:
+  QT_QPA_PLATFORM  het venstersysteem: xcb (X11, ook via Xwayland) of
+                   wayland. Zonder waarde gebruikt het spel X als DISPLAY is
+                   gezet, omdat het daar zelf zijn vensters plaatst, en
+                   anders Wayland.
+  DISPLAY, WAYLAND_DISPLAY
+                   het X-scherm en het Wayland-scherm om te openen.
+  QT_FONT_DPI, QT_SCALE_FACTOR
+                   bij een scherm van 116 tot 125 pixels per inch verschijnt
+                   de melding GROTE LETTERS en stopt het spel. Start het bij
+                   een letter-DPI van 120 (125 % tekstschaal) als
+                   QT_FONT_DPI=96 veltrane; bij een Qt-schaal van 1.25 als
+                   QT_SCALE_FACTOR=1 veltrane.
+  XDG_STATE_HOME   waar een lopend spel wordt opgeslagen voor de
+                   sessiebeheerder (veltrane/session-KEY; ~/.local/state
+                   als deze niet gezet is).
+</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value, not the option &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>optie &apos;%1&apos; heeft een waarde nodig, niet de optie &apos;%2&apos;</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>optie &apos;%1&apos; heeft een waarde nodig</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>onverwacht argument &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende optie &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Try &apos;veltrane --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Probeer &apos;veltrane --help&apos;.</translation>
     </message>
 </context>
 <context>
@@ -113,289 +151,289 @@ Environment:
     <name>Session</name>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>de map %1 kan niet worden aangemaakt</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen bestand</translation>
     </message>
     <message>
         <source>it is larger than a saved game can be</source>
-        <translation type="unfinished"></translation>
+        <translation>het is groter dan een opgeslagen spel kan zijn</translation>
     </message>
     <message>
         <source>it is not a saved game</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen opgeslagen spel</translation>
     </message>
     <message>
         <source>it was saved by another version</source>
-        <translation type="unfinished"></translation>
+        <translation>het is door een andere versie opgeslagen</translation>
     </message>
     <message>
         <source>it is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>het is afgekapt</translation>
     </message>
     <message>
         <source>line %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1 kan niet worden gelezen</translation>
     </message>
     <message>
         <source>line %1 names a card that lies elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1 noemt een kaart die elders ligt</translation>
     </message>
     <message>
         <source>a card is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>er ontbreekt een kaart</translation>
     </message>
     <message>
         <source>no game can reach its position</source>
-        <translation type="unfinished"></translation>
+        <translation>geen spel kan deze stand bereiken</translation>
     </message>
     <message>
         <source>the session&apos;s key is not a plain file name; the game in progress is not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>de sleutel van de sessie is geen gewone bestandsnaam; het lopende spel wordt niet opgeslagen.</translation>
     </message>
     <message>
         <source>the game in progress cannot be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>het lopende spel kan niet worden opgeslagen in %1: %2.</translation>
     </message>
     <message>
         <source>the session&apos;s key is not a plain file name; a new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>de sleutel van de sessie is geen gewone bestandsnaam; er begint een nieuw spel.</translation>
     </message>
     <message>
         <source>the saved game %1 cannot be read: %2; a new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>het opgeslagen spel %1 kan niet worden gelezen: %2; er begint een nieuw spel.</translation>
     </message>
     <message>
         <source>the saved game %1 is ignored, as %2; a new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>het opgeslagen spel %1 wordt genegeerd, want %2; er begint een nieuw spel.</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>Stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Stapel</translation>
     </message>
     <message>
         <source>Waste</source>
-        <translation type="unfinished"></translation>
+        <translation>Aflegstapel</translation>
     </message>
     <message>
         <source>ace</source>
-        <translation type="unfinished"></translation>
+        <translation>aas</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>twee</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>drie</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>vier</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>vijf</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>zes</translation>
     </message>
     <message>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>zeven</translation>
     </message>
     <message>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>acht</translation>
     </message>
     <message>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>negen</translation>
     </message>
     <message>
         <source>ten</source>
-        <translation type="unfinished"></translation>
+        <translation>tien</translation>
     </message>
     <message>
         <source>jack</source>
-        <translation type="unfinished"></translation>
+        <translation>boer</translation>
     </message>
     <message>
         <source>queen</source>
-        <translation type="unfinished"></translation>
+        <translation>vrouw</translation>
     </message>
     <message>
         <source>king</source>
-        <translation type="unfinished"></translation>
+        <translation>heer</translation>
     </message>
     <message>
         <source>spades</source>
-        <translation type="unfinished"></translation>
+        <translation>schoppen</translation>
     </message>
     <message>
         <source>diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>ruiten</translation>
     </message>
     <message>
         <source>clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>klaveren</translation>
     </message>
     <message>
         <source>hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>harten</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name: %1 its rank (&quot;two&quot;), %2 its suit (&quot;spades&quot;). Put them in the order your language names a card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 %1</translation>
     </message>
     <message>
         <source>Spades slot %1</source>
         <extracomment>The name of a tableau slot; %1 is its place in its group, 1 to 4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schoppenvak %1</translation>
     </message>
     <message>
         <source>Diamonds slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruitenvak %1</translation>
     </message>
     <message>
         <source>Hearts slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hartenvak %1</translation>
     </message>
     <message>
         <source>Clubs slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaverenvak %1</translation>
     </message>
     <message>
         <source>Spades foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Schoppen-basisstapel</translation>
     </message>
     <message>
         <source>Diamonds foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruiten-basisstapel</translation>
     </message>
     <message>
         <source>Hearts foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Harten-basisstapel</translation>
     </message>
     <message>
         <source>Clubs foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaveren-basisstapel</translation>
     </message>
     <message>
         <source>empty spades slot</source>
-        <translation type="unfinished"></translation>
+        <translation>leeg schoppenvak</translation>
     </message>
     <message>
         <source>empty diamonds slot</source>
-        <translation type="unfinished"></translation>
+        <translation>leeg ruitenvak</translation>
     </message>
     <message>
         <source>empty hearts slot</source>
-        <translation type="unfinished"></translation>
+        <translation>leeg hartenvak</translation>
     </message>
     <message>
         <source>empty clubs slot</source>
-        <translation type="unfinished"></translation>
+        <translation>leeg klaverenvak</translation>
     </message>
     <message>
         <source>empty</source>
         <extracomment>A place with no card: the waste, the spent stock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>leeg</translation>
     </message>
     <message>
         <source>Click Here to turn the waste over</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik hier om de aflegstapel terug te draaien</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
+        <translation>gesloten</translation>
     </message>
     <message>
         <source>%1, selected</source>
         <extracomment>%1 is the picked card (&quot;two of spades, selected&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, gekozen</translation>
     </message>
     <message>
         <source>no pass left</source>
-        <translation type="unfinished"></translation>
+        <translation>geen ronde meer</translation>
     </message>
     <message>
         <source>1 card</source>
         <extracomment>Cards left face down in the stock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 kaart</translation>
     </message>
     <message numerus="yes">
         <source>%n cards</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kaart</numerusform>
+            <numerusform>%n kaarten</numerusform>
         </translation>
     </message>
     <message>
         <source>second pass</source>
         <extracomment>The stock is run through twice: which run this is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tweede ronde</translation>
     </message>
     <message>
         <source>first pass</source>
-        <translation type="unfinished"></translation>
+        <translation>eerste ronde</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Two things said one after the other (&quot;eight of diamonds, 31 cards&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>File &gt; Deal starts a game</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand &gt; Delen start een spel</translation>
     </message>
     <message>
         <source>%1 deselected</source>
         <extracomment>A click on the stock let go of the picked card %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 niet meer gekozen</translation>
     </message>
     <message>
         <source>waste: %1</source>
         <extracomment>What the waste shows once its top card has been played: a card, or &quot;empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aflegstapel: %1</translation>
     </message>
     <message>
         <source>only spades here</source>
         <extracomment>Why a card cannot go on this slot or foundation: it takes only this suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>alleen schoppen hier</translation>
     </message>
     <message>
         <source>only diamonds here</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen ruiten hier</translation>
     </message>
     <message>
         <source>only hearts here</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen harten hier</translation>
     </message>
     <message>
         <source>only clubs here</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen klaveren hier</translation>
     </message>
     <message>
         <source>nothing selected</source>
-        <translation type="unfinished"></translation>
+        <translation>niets gekozen</translation>
     </message>
     <message>
         <source>%1 already selected</source>
         <extracomment>Another card, %1, is picked and must be put down or let go first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 al gekozen</translation>
     </message>
     <message>
         <source>needs %1</source>
         <extracomment>The foundation takes the card %1 next, and only that one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>heeft %1 nodig</translation>
     </message>
 </context>
 <context>
@@ -453,7 +491,7 @@ Environment:
     </message>
     <message>
         <source>Veltrane Solitaire, around a copper card frame with a club</source>
-        <translation>Veltrane Patience, rond een koperen kaartlijst met een klaver</translation>
+        <translation>Veltrane Patience, rond een koperen lijst in kaartvorm met een klaver</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
@@ -465,19 +503,19 @@ Environment:
     </message>
     <message>
         <source>Rules page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina Regels</translation>
     </message>
     <message>
         <source>About page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina Over</translation>
     </message>
     <message>
         <source>About page, Shift+Tab to read</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina Over, Shift+Tab om te lezen</translation>
     </message>
     <message>
         <source>Rules page, Shift+Tab to read</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina Regels, Shift+Tab om te lezen</translation>
     </message>
 </context>
 <context>
@@ -492,7 +530,7 @@ Environment:
     </message>
     <message>
         <source>Veltrane Solitaire, in a bronze picture frame with a heart, a club, a spade and a diamond</source>
-        <translation>Veltrane Patience, in een bronzen lijst met een harten, een klaveren, een schoppen en een ruiten</translation>
+        <translation>Veltrane Patience, in een bronzen lijst met een harten-, een klaveren-, een schoppen- en een ruitenteken</translation>
     </message>
     <message>
         <source>ENTER HERE</source>
