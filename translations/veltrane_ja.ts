@@ -40,27 +40,64 @@ Environment:
   XDG_STATE_HOME   where a game in progress is saved for the session manager
                    (veltrane/session-KEY; ~/.local/state when unset).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: veltrane [オプション]
+Veltrane ソリティアは、1 人で遊ぶソリティア (カードゲーム) です。
+ゲーム自体はオプションを取りません。Qt のオプションは Qt に渡されます。
+
+オプション:
+  -h, --help     このヘルプを表示します。
+  -v, --version  バージョン情報を表示します。
+
+Qt のオプション (Qt に渡されます。ダッシュは 1 つでも 2 つでも可):
+  -platform NAME, -platformpluginpath PATH, -platformtheme NAME, -plugin NAME,
+  -display DISPLAY, -name NAME, -visual ID, -session ID (ゲームを再起動する
+  セッションマネージャーが指定), -style NAME, -stylesheet FILE,
+  -qwindowgeometry GEOMETRY (-geometry), -qwindowtitle TITLE (-title),
+  -qwindowicon FILE (-icon), -qmljsdebugger VALUE, -reverse, -widgetcount,
+  -nograb, -dograb, -sync, -testability.
+
+ゲームのあるフォルダー (%1) から読むファイル:
+  rules.txt, orvik.txt  ヘルプの「ルール」と「バージョン情報」のページ
+  SOUND/34.WAV          スプラッシュ画面のあいさつ
+  SOUND/APPLAUS.WAV     勝ったときの拍手
+  veltrane-sound.so     サウンドプレーヤー (最初の音を鳴らすときに読み込み)
+
+環境変数:
+  QT_QPA_PLATFORM  ウィンドウシステム: xcb (X11、Xwayland 経由も含む) または
+                   wayland。未設定なら、DISPLAY が設定されているときは X を
+                   使い (X ではゲームが自分でウィンドウを配置するため)、
+                   それ以外は Wayland を使います。
+  DISPLAY, WAYLAND_DISPLAY
+                   開く X ディスプレイと Wayland ディスプレイ。
+  QT_FONT_DPI, QT_SCALE_FACTOR
+                   1 インチあたり 116 から 125 ピクセルのディスプレイでは
+                   「大きいフォント」のメッセージが出てゲームが終了します。
+                   フォント DPI が 120 (文字の拡大率 125 %) なら
+                   QT_FONT_DPI=96 veltrane、Qt の拡大率が 1.25 なら
+                   QT_SCALE_FACTOR=1 veltrane として起動してください。
+  XDG_STATE_HOME   セッションマネージャーのために進行中のゲームを保存する
+                   場所 (veltrane/session-KEY。未設定なら ~/.local/state)。
+</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value, not the option &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション &apos;%1&apos; には、オプション &apos;%2&apos; ではなく値を指定してください</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション &apos;%1&apos; には値が必要です</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しない引数 &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なオプション &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Try &apos;veltrane --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>詳しくは &apos;veltrane --help&apos; を実行してください。</translation>
     </message>
 </context>
 <context>
@@ -113,288 +150,288 @@ Environment:
     <name>Session</name>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 を作成できません</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルではありません</translation>
     </message>
     <message>
         <source>it is larger than a saved game can be</source>
-        <translation type="unfinished"></translation>
+        <translation>保存されたゲームとしては大きすぎます</translation>
     </message>
     <message>
         <source>it is not a saved game</source>
-        <translation type="unfinished"></translation>
+        <translation>保存されたゲームではありません</translation>
     </message>
     <message>
         <source>it was saved by another version</source>
-        <translation type="unfinished"></translation>
+        <translation>別のバージョンで保存されています</translation>
     </message>
     <message>
         <source>it is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>途中で切れています</translation>
     </message>
     <message>
         <source>line %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目を読み取れません</translation>
     </message>
     <message>
         <source>line %1 names a card that lies elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目のカードはすでに別の場所にあります</translation>
     </message>
     <message>
         <source>a card is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>カードが 1 枚足りません</translation>
     </message>
     <message>
         <source>no game can reach its position</source>
-        <translation type="unfinished"></translation>
+        <translation>どのゲームでもその局面にはなりません</translation>
     </message>
     <message>
         <source>the session&apos;s key is not a plain file name; the game in progress is not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>セッションのキーが単純なファイル名ではありません。進行中のゲームは保存しません。</translation>
     </message>
     <message>
         <source>the game in progress cannot be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>進行中のゲームを %1 に保存できません: %2。</translation>
     </message>
     <message>
         <source>the session&apos;s key is not a plain file name; a new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>セッションのキーが単純なファイル名ではありません。新しいゲームを始めます。</translation>
     </message>
     <message>
         <source>the saved game %1 cannot be read: %2; a new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存されたゲーム %1 を読み込めません: %2。新しいゲームを始めます。</translation>
     </message>
     <message>
         <source>the saved game %1 is ignored, as %2; a new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存されたゲーム %1 を無視します (%2)。新しいゲームを始めます。</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>Stock</source>
-        <translation type="unfinished"></translation>
+        <translation>山札</translation>
     </message>
     <message>
         <source>Waste</source>
-        <translation type="unfinished"></translation>
+        <translation>捨て札</translation>
     </message>
     <message>
         <source>ace</source>
-        <translation type="unfinished"></translation>
+        <translation>エース</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>ten</source>
-        <translation type="unfinished"></translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>jack</source>
-        <translation type="unfinished"></translation>
+        <translation>ジャック</translation>
     </message>
     <message>
         <source>queen</source>
-        <translation type="unfinished"></translation>
+        <translation>クイーン</translation>
     </message>
     <message>
         <source>king</source>
-        <translation type="unfinished"></translation>
+        <translation>キング</translation>
     </message>
     <message>
         <source>spades</source>
-        <translation type="unfinished"></translation>
+        <translation>スペード</translation>
     </message>
     <message>
         <source>diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>ダイヤ</translation>
     </message>
     <message>
         <source>clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>クラブ</translation>
     </message>
     <message>
         <source>hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>ハート</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name: %1 its rank (&quot;two&quot;), %2 its suit (&quot;spades&quot;). Put them in the order your language names a card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2の%1</translation>
     </message>
     <message>
         <source>Spades slot %1</source>
         <extracomment>The name of a tableau slot; %1 is its place in its group, 1 to 4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>スペードのマス %1</translation>
     </message>
     <message>
         <source>Diamonds slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ダイヤのマス %1</translation>
     </message>
     <message>
         <source>Hearts slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ハートのマス %1</translation>
     </message>
     <message>
         <source>Clubs slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>クラブのマス %1</translation>
     </message>
     <message>
         <source>Spades foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>スペードの台札</translation>
     </message>
     <message>
         <source>Diamonds foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>ダイヤの台札</translation>
     </message>
     <message>
         <source>Hearts foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>ハートの台札</translation>
     </message>
     <message>
         <source>Clubs foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>クラブの台札</translation>
     </message>
     <message>
         <source>empty spades slot</source>
-        <translation type="unfinished"></translation>
+        <translation>空いたスペードのマス</translation>
     </message>
     <message>
         <source>empty diamonds slot</source>
-        <translation type="unfinished"></translation>
+        <translation>空いたダイヤのマス</translation>
     </message>
     <message>
         <source>empty hearts slot</source>
-        <translation type="unfinished"></translation>
+        <translation>空いたハートのマス</translation>
     </message>
     <message>
         <source>empty clubs slot</source>
-        <translation type="unfinished"></translation>
+        <translation>空いたクラブのマス</translation>
     </message>
     <message>
         <source>empty</source>
         <extracomment>A place with no card: the waste, the spent stock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>カードなし</translation>
     </message>
     <message>
         <source>Click Here to turn the waste over</source>
-        <translation type="unfinished"></translation>
+        <translation>ここをクリックして捨て札を山札に戻す</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
+        <translation>裏向き</translation>
     </message>
     <message>
         <source>%1, selected</source>
         <extracomment>%1 is the picked card (&quot;two of spades, selected&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1、選択中</translation>
     </message>
     <message>
         <source>no pass left</source>
-        <translation type="unfinished"></translation>
+        <translation>もうめくれません</translation>
     </message>
     <message>
         <source>1 card</source>
         <extracomment>Cards left face down in the stock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 枚</translation>
     </message>
     <message numerus="yes">
         <source>%n cards</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 枚</numerusform>
         </translation>
     </message>
     <message>
         <source>second pass</source>
         <extracomment>The stock is run through twice: which run this is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>2 回目</translation>
     </message>
     <message>
         <source>first pass</source>
-        <translation type="unfinished"></translation>
+        <translation>1 回目</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Two things said one after the other (&quot;eight of diamonds, 31 cards&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2</translation>
     </message>
     <message>
         <source>File &gt; Deal starts a game</source>
-        <translation type="unfinished"></translation>
+        <translation>[ファイル] &gt; [配る] でゲーム開始</translation>
     </message>
     <message>
         <source>%1 deselected</source>
         <extracomment>A click on the stock let go of the picked card %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1、選択解除</translation>
     </message>
     <message>
         <source>waste: %1</source>
         <extracomment>What the waste shows once its top card has been played: a card, or &quot;empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>捨て札: %1</translation>
     </message>
     <message>
         <source>only spades here</source>
         <extracomment>Why a card cannot go on this slot or foundation: it takes only this suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ここはスペードだけ</translation>
     </message>
     <message>
         <source>only diamonds here</source>
-        <translation type="unfinished"></translation>
+        <translation>ここはダイヤだけ</translation>
     </message>
     <message>
         <source>only hearts here</source>
-        <translation type="unfinished"></translation>
+        <translation>ここはハートだけ</translation>
     </message>
     <message>
         <source>only clubs here</source>
-        <translation type="unfinished"></translation>
+        <translation>ここはクラブだけ</translation>
     </message>
     <message>
         <source>nothing selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択なし</translation>
     </message>
     <message>
         <source>%1 already selected</source>
         <extracomment>Another card, %1, is picked and must be put down or let go first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>すでに %1 を選択中</translation>
     </message>
     <message>
         <source>needs %1</source>
         <extracomment>The foundation takes the card %1 next, and only that one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>次は %1</translation>
     </message>
 </context>
 <context>
@@ -464,19 +501,19 @@ Environment:
     </message>
     <message>
         <source>Rules page</source>
-        <translation type="unfinished"></translation>
+        <translation>ルールのページ</translation>
     </message>
     <message>
         <source>About page</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報のページ</translation>
     </message>
     <message>
         <source>About page, Shift+Tab to read</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報のページ、Shift+Tab で読めます</translation>
     </message>
     <message>
         <source>Rules page, Shift+Tab to read</source>
-        <translation type="unfinished"></translation>
+        <translation>ルールのページ、Shift+Tab で読めます</translation>
     </message>
 </context>
 <context>
