@@ -40,27 +40,66 @@ Environment:
   XDG_STATE_HOME   where a game in progress is saved for the session manager
                    (veltrane/session-KEY; ~/.local/state when unset).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: veltrane [opciones]
+Solitario Veltrane, un juego de cartas de solitario para un jugador.
+El juego en sí no admite opciones; las de Qt se pasan a Qt.
+
+Opciones:
+  -h, --help     Muestra esta ayuda.
+  -v, --version  Muestra la información de la versión.
+
+Opciones de Qt, que se pasan a Qt (con uno o dos guiones):
+  -platform NOMBRE, -platformpluginpath RUTA, -platformtheme NOMBRE,
+  -plugin NOMBRE, -display PANTALLA, -name NOMBRE, -visual ID, -session ID
+  (la da un gestor de sesiones que reinicia el juego), -style NOMBRE,
+  -stylesheet ARCHIVO, -qwindowgeometry GEOMETRÍA (-geometry),
+  -qwindowtitle TÍTULO (-title), -qwindowicon ARCHIVO (-icon),
+  -qmljsdebugger VALOR, -reverse, -widgetcount, -nograb, -dograb, -sync,
+  -testability.
+
+Archivos, leídos de la carpeta que contiene el juego (%1):
+  rules.txt, orvik.txt  las páginas Reglas y Acerca de, en la Ayuda
+  SOUND/34.WAV          el saludo de la pantalla de bienvenida
+  SOUND/APPLAUS.WAV     el aplauso de una victoria
+  veltrane-sound.so     el reproductor de sonido, cargado con el primer sonido
+
+Entorno:
+  QT_QPA_PLATFORM  el sistema de ventanas: xcb (X11, también a través de
+                   Xwayland) o wayland. Si no está definida, el juego usa X
+                   cuando DISPLAY está definida, ya que allí coloca él mismo
+                   sus ventanas, y Wayland en otro caso.
+  DISPLAY, WAYLAND_DISPLAY
+                   la pantalla de X y la pantalla de Wayland que se abren.
+  QT_FONT_DPI, QT_SCALE_FACTOR
+                   una pantalla de 116 a 125 píxeles por pulgada recibe el
+                   mensaje de FUENTES GRANDES y el juego termina. Con un DPI
+                   de fuente de 120 (una escala de texto del 125 %), inícialo
+                   como QT_FONT_DPI=96 veltrane; con una escala de Qt de 1,25,
+                   como QT_SCALE_FACTOR=1 veltrane.
+  XDG_STATE_HOME   la carpeta donde se guarda una partida en curso para el
+                   gestor de sesiones (veltrane/session-CLAVE;
+                   ~/.local/state si no está definida).
+</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value, not the option &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción &apos;%1&apos; necesita un valor, no la opción &apos;%2&apos;</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción &apos;%1&apos; necesita un valor</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Try &apos;veltrane --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba &apos;veltrane --help&apos;.</translation>
     </message>
 </context>
 <context>
@@ -113,289 +152,289 @@ Environment:
     <name>Session</name>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta %1</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo</translation>
     </message>
     <message>
         <source>it is larger than a saved game can be</source>
-        <translation type="unfinished"></translation>
+        <translation>es más grande de lo que puede ser una partida guardada</translation>
     </message>
     <message>
         <source>it is not a saved game</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una partida guardada</translation>
     </message>
     <message>
         <source>it was saved by another version</source>
-        <translation type="unfinished"></translation>
+        <translation>la guardó otra versión</translation>
     </message>
     <message>
         <source>it is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>está incompleta</translation>
     </message>
     <message>
         <source>line %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 no se puede leer</translation>
     </message>
     <message>
         <source>line %1 names a card that lies elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 nombra una carta que está en otro sitio</translation>
     </message>
     <message>
         <source>a card is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta una carta</translation>
     </message>
     <message>
         <source>no game can reach its position</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna partida puede llegar a su posición</translation>
     </message>
     <message>
         <source>the session&apos;s key is not a plain file name; the game in progress is not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>la clave de la sesión no es un simple nombre de archivo; la partida en curso no se guarda.</translation>
     </message>
     <message>
         <source>the game in progress cannot be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>la partida en curso no se puede guardar en %1: %2.</translation>
     </message>
     <message>
         <source>the session&apos;s key is not a plain file name; a new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>la clave de la sesión no es un simple nombre de archivo; empieza una partida nueva.</translation>
     </message>
     <message>
         <source>the saved game %1 cannot be read: %2; a new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>la partida guardada %1 no se puede leer: %2; empieza una partida nueva.</translation>
     </message>
     <message>
         <source>the saved game %1 is ignored, as %2; a new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>se ignora la partida guardada %1, ya que %2; empieza una partida nueva.</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>Stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Mazo</translation>
     </message>
     <message>
         <source>Waste</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarte</translation>
     </message>
     <message>
         <source>ace</source>
-        <translation type="unfinished"></translation>
+        <translation>as</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>dos</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>tres</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>cuatro</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>cinco</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>seis</translation>
     </message>
     <message>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>siete</translation>
     </message>
     <message>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>ocho</translation>
     </message>
     <message>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>nueve</translation>
     </message>
     <message>
         <source>ten</source>
-        <translation type="unfinished"></translation>
+        <translation>diez</translation>
     </message>
     <message>
         <source>jack</source>
-        <translation type="unfinished"></translation>
+        <translation>jota</translation>
     </message>
     <message>
         <source>queen</source>
-        <translation type="unfinished"></translation>
+        <translation>reina</translation>
     </message>
     <message>
         <source>king</source>
-        <translation type="unfinished"></translation>
+        <translation>rey</translation>
     </message>
     <message>
         <source>spades</source>
-        <translation type="unfinished"></translation>
+        <translation>picas</translation>
     </message>
     <message>
         <source>diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>diamantes</translation>
     </message>
     <message>
         <source>clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>tréboles</translation>
     </message>
     <message>
         <source>hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>corazones</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name: %1 its rank (&quot;two&quot;), %2 its suit (&quot;spades&quot;). Put them in the order your language names a card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>Spades slot %1</source>
         <extracomment>The name of a tableau slot; %1 is its place in its group, 1 to 4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Casilla de picas %1</translation>
     </message>
     <message>
         <source>Diamonds slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla de diamantes %1</translation>
     </message>
     <message>
         <source>Hearts slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla de corazones %1</translation>
     </message>
     <message>
         <source>Clubs slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla de tréboles %1</translation>
     </message>
     <message>
         <source>Spades foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Montón base de picas</translation>
     </message>
     <message>
         <source>Diamonds foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Montón base de diamantes</translation>
     </message>
     <message>
         <source>Hearts foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Montón base de corazones</translation>
     </message>
     <message>
         <source>Clubs foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Montón base de tréboles</translation>
     </message>
     <message>
         <source>empty spades slot</source>
-        <translation type="unfinished"></translation>
+        <translation>casilla de picas vacía</translation>
     </message>
     <message>
         <source>empty diamonds slot</source>
-        <translation type="unfinished"></translation>
+        <translation>casilla de diamantes vacía</translation>
     </message>
     <message>
         <source>empty hearts slot</source>
-        <translation type="unfinished"></translation>
+        <translation>casilla de corazones vacía</translation>
     </message>
     <message>
         <source>empty clubs slot</source>
-        <translation type="unfinished"></translation>
+        <translation>casilla de tréboles vacía</translation>
     </message>
     <message>
         <source>empty</source>
         <extracomment>A place with no card: the waste, the spent stock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vacío</translation>
     </message>
     <message>
         <source>Click Here to turn the waste over</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para devolver el descarte al mazo</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
+        <translation>boca abajo</translation>
     </message>
     <message>
         <source>%1, selected</source>
         <extracomment>%1 is the picked card (&quot;two of spades, selected&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, seleccionado</translation>
     </message>
     <message>
         <source>no pass left</source>
-        <translation type="unfinished"></translation>
+        <translation>no quedan pasadas</translation>
     </message>
     <message>
         <source>1 card</source>
         <extracomment>Cards left face down in the stock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 carta</translation>
     </message>
     <message numerus="yes">
         <source>%n cards</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n carta</numerusform>
+            <numerusform>%n cartas</numerusform>
         </translation>
     </message>
     <message>
         <source>second pass</source>
         <extracomment>The stock is run through twice: which run this is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>segunda pasada</translation>
     </message>
     <message>
         <source>first pass</source>
-        <translation type="unfinished"></translation>
+        <translation>primera pasada</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Two things said one after the other (&quot;eight of diamonds, 31 cards&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>File &gt; Deal starts a game</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo &gt; Repartir empieza una partida</translation>
     </message>
     <message>
         <source>%1 deselected</source>
         <extracomment>A click on the stock let go of the picked card %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, ya no seleccionado</translation>
     </message>
     <message>
         <source>waste: %1</source>
         <extracomment>What the waste shows once its top card has been played: a card, or &quot;empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>descarte: %1</translation>
     </message>
     <message>
         <source>only spades here</source>
         <extracomment>Why a card cannot go on this slot or foundation: it takes only this suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aquí solo picas</translation>
     </message>
     <message>
         <source>only diamonds here</source>
-        <translation type="unfinished"></translation>
+        <translation>aquí solo diamantes</translation>
     </message>
     <message>
         <source>only hearts here</source>
-        <translation type="unfinished"></translation>
+        <translation>aquí solo corazones</translation>
     </message>
     <message>
         <source>only clubs here</source>
-        <translation type="unfinished"></translation>
+        <translation>aquí solo tréboles</translation>
     </message>
     <message>
         <source>nothing selected</source>
-        <translation type="unfinished"></translation>
+        <translation>nada seleccionado</translation>
     </message>
     <message>
         <source>%1 already selected</source>
         <extracomment>Another card, %1, is picked and must be put down or let go first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya seleccionado</translation>
     </message>
     <message>
         <source>needs %1</source>
         <extracomment>The foundation takes the card %1 next, and only that one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>necesita %1</translation>
     </message>
 </context>
 <context>
@@ -465,19 +504,19 @@ Environment:
     </message>
     <message>
         <source>Rules page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de reglas</translation>
     </message>
     <message>
         <source>About page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página Acerca de</translation>
     </message>
     <message>
         <source>About page, Shift+Tab to read</source>
-        <translation type="unfinished"></translation>
+        <translation>Página Acerca de, Mayús+Tab para leer</translation>
     </message>
     <message>
         <source>Rules page, Shift+Tab to read</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de reglas, Mayús+Tab para leer</translation>
     </message>
 </context>
 <context>

@@ -40,27 +40,66 @@ Environment:
   XDG_STATE_HOME   where a game in progress is saved for the session manager
                    (veltrane/session-KEY; ~/.local/state when unset).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: veltrane [opzioni]
+Solitario Veltrane, un solitario di carte per un giocatore.
+Il gioco in sé non accetta opzioni; quelle di Qt vengono passate a Qt.
+
+Opzioni:
+  -h, --help     Mostra questo aiuto.
+  -v, --version  Mostra le informazioni sulla versione.
+
+Opzioni di Qt, passate a Qt (con uno o due trattini):
+  -platform NOME, -platformpluginpath PERCORSO, -platformtheme NOME,
+  -plugin NOME, -display DISPLAY, -name NOME, -visual ID, -session ID (dato
+  da un gestore di sessione che riavvia il gioco), -style NOME,
+  -stylesheet FILE, -qwindowgeometry GEOMETRIA (-geometry),
+  -qwindowtitle TITOLO (-title), -qwindowicon FILE (-icon),
+  -qmljsdebugger VALORE, -reverse, -widgetcount, -nograb, -dograb, -sync,
+  -testability.
+
+File, letti dalla cartella che contiene il gioco (%1):
+  rules.txt, orvik.txt  le pagine Regole e Informazioni dell&apos;Aiuto
+  SOUND/34.WAV          il saluto della schermata iniziale
+  SOUND/APPLAUS.WAV     l&apos;applauso di una vittoria
+  veltrane-sound.so     il lettore audio, caricato con il primo suono
+
+Ambiente:
+  QT_QPA_PLATFORM  il sistema di finestre: xcb (X11, anche tramite Xwayland)
+                   o wayland. Se non è impostata, il gioco usa X quando
+                   DISPLAY è impostata, perché lì posiziona da sé le sue
+                   finestre, e Wayland altrimenti.
+  DISPLAY, WAYLAND_DISPLAY
+                   il display X e il display Wayland da aprire.
+  QT_FONT_DPI, QT_SCALE_FACTOR
+                   uno schermo da 116 a 125 pixel per pollice riceve il
+                   messaggio CARATTERI GRANDI e il gioco termina. Con un DPI
+                   dei caratteri di 120 (una scala del testo del 125 %),
+                   avvialo come QT_FONT_DPI=96 veltrane; con una scala di Qt
+                   di 1,25, come QT_SCALE_FACTOR=1 veltrane.
+  XDG_STATE_HOME   dove viene salvata una partita in corso per il gestore di
+                   sessione (veltrane/session-CHIAVE; ~/.local/state se non
+                   è impostata).
+</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value, not the option &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;opzione &apos;%1&apos; richiede un valore, non l&apos;opzione &apos;%2&apos;</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;opzione &apos;%1&apos; richiede un valore</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argomento inatteso &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opzione sconosciuta &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Try &apos;veltrane --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova &apos;veltrane --help&apos;.</translation>
     </message>
 </context>
 <context>
@@ -113,289 +152,289 @@ Environment:
     <name>Session</name>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare la cartella %1</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file</translation>
     </message>
     <message>
         <source>it is larger than a saved game can be</source>
-        <translation type="unfinished"></translation>
+        <translation>è più grande di quanto possa essere una partita salvata</translation>
     </message>
     <message>
         <source>it is not a saved game</source>
-        <translation type="unfinished"></translation>
+        <translation>non è una partita salvata</translation>
     </message>
     <message>
         <source>it was saved by another version</source>
-        <translation type="unfinished"></translation>
+        <translation>è stata salvata da un&apos;altra versione</translation>
     </message>
     <message>
         <source>it is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>è troncata</translation>
     </message>
     <message>
         <source>line %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 è illeggibile</translation>
     </message>
     <message>
         <source>line %1 names a card that lies elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 indica una carta che si trova altrove</translation>
     </message>
     <message>
         <source>a card is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>manca una carta</translation>
     </message>
     <message>
         <source>no game can reach its position</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna partita può arrivare alla sua posizione</translation>
     </message>
     <message>
         <source>the session&apos;s key is not a plain file name; the game in progress is not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>la chiave della sessione non è un semplice nome di file; la partita in corso non viene salvata.</translation>
     </message>
     <message>
         <source>the game in progress cannot be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile salvare la partita in corso in %1: %2.</translation>
     </message>
     <message>
         <source>the session&apos;s key is not a plain file name; a new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>la chiave della sessione non è un semplice nome di file; inizia una nuova partita.</translation>
     </message>
     <message>
         <source>the saved game %1 cannot be read: %2; a new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere la partita salvata %1: %2; inizia una nuova partita.</translation>
     </message>
     <message>
         <source>the saved game %1 is ignored, as %2; a new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>la partita salvata %1 viene ignorata, perché %2; inizia una nuova partita.</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>Stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Mazzo</translation>
     </message>
     <message>
         <source>Waste</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarti</translation>
     </message>
     <message>
         <source>ace</source>
-        <translation type="unfinished"></translation>
+        <translation>asso</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>due</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>tre</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>quattro</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>cinque</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>sei</translation>
     </message>
     <message>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>sette</translation>
     </message>
     <message>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>otto</translation>
     </message>
     <message>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>nove</translation>
     </message>
     <message>
         <source>ten</source>
-        <translation type="unfinished"></translation>
+        <translation>dieci</translation>
     </message>
     <message>
         <source>jack</source>
-        <translation type="unfinished"></translation>
+        <translation>fante</translation>
     </message>
     <message>
         <source>queen</source>
-        <translation type="unfinished"></translation>
+        <translation>donna</translation>
     </message>
     <message>
         <source>king</source>
-        <translation type="unfinished"></translation>
+        <translation>re</translation>
     </message>
     <message>
         <source>spades</source>
-        <translation type="unfinished"></translation>
+        <translation>picche</translation>
     </message>
     <message>
         <source>diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>quadri</translation>
     </message>
     <message>
         <source>clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>fiori</translation>
     </message>
     <message>
         <source>hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>cuori</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name: %1 its rank (&quot;two&quot;), %2 its suit (&quot;spades&quot;). Put them in the order your language names a card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 di %2</translation>
     </message>
     <message>
         <source>Spades slot %1</source>
         <extracomment>The name of a tableau slot; %1 is its place in its group, 1 to 4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Casella di picche %1</translation>
     </message>
     <message>
         <source>Diamonds slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Casella di quadri %1</translation>
     </message>
     <message>
         <source>Hearts slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Casella di cuori %1</translation>
     </message>
     <message>
         <source>Clubs slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Casella di fiori %1</translation>
     </message>
     <message>
         <source>Spades foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Pila base di picche</translation>
     </message>
     <message>
         <source>Diamonds foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Pila base di quadri</translation>
     </message>
     <message>
         <source>Hearts foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Pila base di cuori</translation>
     </message>
     <message>
         <source>Clubs foundation</source>
-        <translation type="unfinished"></translation>
+        <translation>Pila base di fiori</translation>
     </message>
     <message>
         <source>empty spades slot</source>
-        <translation type="unfinished"></translation>
+        <translation>casella di picche vuota</translation>
     </message>
     <message>
         <source>empty diamonds slot</source>
-        <translation type="unfinished"></translation>
+        <translation>casella di quadri vuota</translation>
     </message>
     <message>
         <source>empty hearts slot</source>
-        <translation type="unfinished"></translation>
+        <translation>casella di cuori vuota</translation>
     </message>
     <message>
         <source>empty clubs slot</source>
-        <translation type="unfinished"></translation>
+        <translation>casella di fiori vuota</translation>
     </message>
     <message>
         <source>empty</source>
         <extracomment>A place with no card: the waste, the spent stock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nessuna carta</translation>
     </message>
     <message>
         <source>Click Here to turn the waste over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic qui per rimettere gli scarti nel mazzo</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
+        <translation>coperta</translation>
     </message>
     <message>
         <source>%1, selected</source>
         <extracomment>%1 is the picked card (&quot;two of spades, selected&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, selezionato</translation>
     </message>
     <message>
         <source>no pass left</source>
-        <translation type="unfinished"></translation>
+        <translation>giri esauriti</translation>
     </message>
     <message>
         <source>1 card</source>
         <extracomment>Cards left face down in the stock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 carta</translation>
     </message>
     <message numerus="yes">
         <source>%n cards</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n carta</numerusform>
+            <numerusform>%n carte</numerusform>
         </translation>
     </message>
     <message>
         <source>second pass</source>
         <extracomment>The stock is run through twice: which run this is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>secondo giro</translation>
     </message>
     <message>
         <source>first pass</source>
-        <translation type="unfinished"></translation>
+        <translation>primo giro</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Two things said one after the other (&quot;eight of diamonds, 31 cards&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>File &gt; Deal starts a game</source>
-        <translation type="unfinished"></translation>
+        <translation>File &gt; Distribuisci avvia una partita</translation>
     </message>
     <message>
         <source>%1 deselected</source>
         <extracomment>A click on the stock let go of the picked card %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, non più selezionato</translation>
     </message>
     <message>
         <source>waste: %1</source>
         <extracomment>What the waste shows once its top card has been played: a card, or &quot;empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>scarti: %1</translation>
     </message>
     <message>
         <source>only spades here</source>
         <extracomment>Why a card cannot go on this slot or foundation: it takes only this suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>qui solo picche</translation>
     </message>
     <message>
         <source>only diamonds here</source>
-        <translation type="unfinished"></translation>
+        <translation>qui solo quadri</translation>
     </message>
     <message>
         <source>only hearts here</source>
-        <translation type="unfinished"></translation>
+        <translation>qui solo cuori</translation>
     </message>
     <message>
         <source>only clubs here</source>
-        <translation type="unfinished"></translation>
+        <translation>qui solo fiori</translation>
     </message>
     <message>
         <source>nothing selected</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna selezione</translation>
     </message>
     <message>
         <source>%1 already selected</source>
         <extracomment>Another card, %1, is picked and must be put down or let go first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 già selezionato</translation>
     </message>
     <message>
         <source>needs %1</source>
         <extracomment>The foundation takes the card %1 next, and only that one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>serve %1</translation>
     </message>
 </context>
 <context>
@@ -433,7 +472,7 @@ Environment:
     <name>frm_help</name>
     <message>
         <source>Veltrane - Help</source>
-        <translation>Veltrane - Guida</translation>
+        <translation>Veltrane - Aiuto</translation>
     </message>
     <message>
         <source>Rules</source>
@@ -453,7 +492,7 @@ Environment:
     </message>
     <message>
         <source>Veltrane Solitaire, around a copper card frame with a club</source>
-        <translation>Solitario Veltrane, attorno a una cornice di rame a forma di carta con un fiore</translation>
+        <translation>Solitario Veltrane, attorno a una cornice di rame a forma di carta con il simbolo di fiori</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
@@ -465,19 +504,19 @@ Environment:
     </message>
     <message>
         <source>Rules page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina Regole</translation>
     </message>
     <message>
         <source>About page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina Informazioni</translation>
     </message>
     <message>
         <source>About page, Shift+Tab to read</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina Informazioni, Maiusc+Tab per leggere</translation>
     </message>
     <message>
         <source>Rules page, Shift+Tab to read</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina Regole, Maiusc+Tab per leggere</translation>
     </message>
 </context>
 <context>
@@ -492,7 +531,7 @@ Environment:
     </message>
     <message>
         <source>Veltrane Solitaire, in a bronze picture frame with a heart, a club, a spade and a diamond</source>
-        <translation>Solitario Veltrane, in una cornice di bronzo con un cuore, un fiore, una picca e un quadro</translation>
+        <translation>Solitario Veltrane, in una cornice di bronzo con i simboli di cuori, fiori, picche e quadri</translation>
     </message>
     <message>
         <source>ENTER HERE</source>
