@@ -39,9 +39,33 @@ const QString kSources = QStringLiteral(VELTRANE_SOURCE_DIR);
 struct Message {
     QString context;
     QString source;
-    QString translation;
+    // The translation's forms: one, or one per plural form of the language for a text with %n.
+    QStringList translation;
     QString type; // empty when finished; "unfinished", "obsolete" or "vanished"
 };
+
+// A translation's text, or its plural forms: reading the element whole would stop the reader at
+// the first <numerusform>, and every message after it would go unread.
+QStringList readTranslation(QXmlStreamReader& xml) {
+    QStringList forms;
+    QString text;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement && xml.name() == QLatin1String("numerusform")) {
+            forms << xml.readElementText();
+        } else if (token == QXmlStreamReader::Characters) {
+            text += xml.text();
+        } else if (token == QXmlStreamReader::EndElement &&
+                   xml.name() == QLatin1String("translation")) {
+            break;
+        }
+    }
+    if (forms.isEmpty() && !text.isEmpty()) {
+        forms << text;
+    }
+    forms.removeAll(QString());
+    return forms;
+}
 
 QList<Message> readSource(const QString& path) {
     QList<Message> messages;
@@ -63,7 +87,7 @@ QList<Message> readSource(const QString& path) {
             messages.last().source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation") && !messages.isEmpty()) {
             messages.last().type = xml.attributes().value(QLatin1String("type")).toString();
-            messages.last().translation = xml.readElementText();
+            messages.last().translation = readTranslation(xml);
         }
     }
     return messages;
@@ -245,8 +269,14 @@ int main(int argc, char** argv) {
             } else {
                 ++finished;
                 translated.insert(key(m));
-                if (placeholders(m.source) != placeholders(m.translation)) {
-                    faults << QStringLiteral("placeholders differ: \"%1\"").arg(m.source);
+                for (const QString& form : m.translation) {
+                    if (placeholders(m.source) != placeholders(form)) {
+                        faults << QStringLiteral("placeholders differ: \"%1\"").arg(m.source);
+                    }
+                }
+                if (m.source.contains(QLatin1String("%n")) &&
+                    !m.translation.join(QString()).contains(QLatin1String("%n"))) {
+                    faults << QStringLiteral("no %n in any form of \"%1\"").arg(m.source);
                 }
             }
         }
