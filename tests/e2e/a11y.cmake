@@ -28,6 +28,7 @@ target_compile_definitions(a11y_e2e_tests PRIVATE
   VELTRANE_EXECUTABLE="$<TARGET_FILE:veltrane>"
   VELTRANE_FIXED_DEAL_GAME="$<TARGET_FILE:a11y_fixed_deal_game>")
 add_dependencies(a11y_e2e_tests veltrane a11y_fixed_deal_game)
-add_test(NAME a11y_e2e_tests COMMAND ${DBUS_RUN_SESSION} -- $<TARGET_FILE:a11y_e2e_tests>)
+add_test(NAME a11y_e2e_tests
+  COMMAND ${VELTRANE_PRIVATE_SESSION} $<TARGET_FILE:a11y_e2e_tests>)
 set_tests_properties(a11y_e2e_tests PROPERTIES LABELS e2e TIMEOUT 600
   ENVIRONMENT "PULSE_SERVER=unix:${CMAKE_CURRENT_BINARY_DIR}/no-sound-server")

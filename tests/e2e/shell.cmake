@@ -25,7 +25,8 @@ add_executable(wayland_e2e_tests ${CMAKE_CURRENT_LIST_DIR}/shell/wayland_e2e_tes
 target_link_libraries(wayland_e2e_tests PRIVATE veltrane_e2e_support GTest::gtest_main)
 target_compile_definitions(wayland_e2e_tests PRIVATE VELTRANE_EXECUTABLE="$<TARGET_FILE:veltrane>")
 add_dependencies(wayland_e2e_tests veltrane)
-add_test(NAME wayland_e2e_tests COMMAND dbus-run-session -- $<TARGET_FILE:wayland_e2e_tests>)
+add_test(NAME wayland_e2e_tests
+  COMMAND ${VELTRANE_PRIVATE_SESSION} $<TARGET_FILE:wayland_e2e_tests>)
 set_tests_properties(wayland_e2e_tests PROPERTIES LABELS e2e TIMEOUT 180)
 
 # A session manager of the test's own, on the X session management library, saves the game's
@@ -53,6 +54,6 @@ target_compile_definitions(window_manager_e2e_tests PRIVATE
                            VELTRANE_FIXED_DEAL_GAME="$<TARGET_FILE:a11y_fixed_deal_game>")
 add_dependencies(window_manager_e2e_tests a11y_fixed_deal_game)
 add_test(NAME window_manager_e2e_tests
-  COMMAND dbus-run-session -- $<TARGET_FILE:window_manager_e2e_tests>)
+  COMMAND ${VELTRANE_PRIVATE_SESSION} $<TARGET_FILE:window_manager_e2e_tests>)
 set_tests_properties(window_manager_e2e_tests PROPERTIES LABELS e2e TIMEOUT 300
   ENVIRONMENT "PULSE_SERVER=unix:${CMAKE_CURRENT_BINARY_DIR}/no-sound-server")
