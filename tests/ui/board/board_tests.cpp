@@ -494,25 +494,20 @@ TEST(PictureStore, HoldsEveryPictureAtItsSizeForBothKindsOfScreen) {
 }
 
 // The player must read Click Here to turn the stock over: in a language that has the card drawn
-// in its words, the stock shows that drawing, not the English one.
-TEST(BoardInALanguage, TheStockShowsClickHereInThePlayersWords) {
+// in its words, the stock shows that drawing, not the English one. The store reads a picture when
+// a place first shows it, so the language chosen here is the one it sees.
+TEST_F(Board, TheStockShowsClickHereInThePlayersWords) {
     // The choice of picture needs the language only, not its translation file.
     platform::InstallTranslations({QStringLiteral("de-DE")}, QString());
     const struct English {
         ~English() { platform::InstallTranslations({QStringLiteral("C")}, QString()); }
     } english;
-    SequenceRandomSource random(std::vector<float>{0.0F});
-    Game game(random);
-    frm_board board(game);
-    board.Form_Load();
-    board.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&board));
-    board.findChild<QAction*>(QStringLiteral("mnu_deal"))->trigger();
+    deal();
     for (int turn = 0; turn < 32; ++turn) {
-        QTest::mouseClick(board.img_deck(), Qt::LeftButton);
+        click(board_.img_deck());
     }
-    ASSERT_EQ(board.img_deck()->picture(), img_click);
-    const QImage shown = board.img_deck()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(board_.img_deck()->picture(), img_click);
+    const QImage shown = board_.img_deck()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const auto onWhite = [&shown](const char* picture) {
         QImage drawn(shown.size(), QImage::Format_RGB32);
         drawn.setDevicePixelRatio(shown.devicePixelRatio());
@@ -521,7 +516,7 @@ TEST(BoardInALanguage, TheStockShowsClickHereInThePlayersWords) {
             0, 0, platform::LoadPicture(QString::fromLatin1(picture), shown.devicePixelRatio()));
         return drawn;
     };
-    EXPECT_EQ(board.img_deck()->size(), QSize(72, 100));
+    EXPECT_EQ(board_.img_deck()->size(), QSize(72, 100));
     EXPECT_TRUE(test::PicturesMatch(shown, onWhite("click_de")));
     EXPECT_FALSE(test::LookTheSame(shown, onWhite("click")));
 }
