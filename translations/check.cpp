@@ -1,10 +1,10 @@
 // veltrane-translations-check: every shipped language as its player meets it. Each text the code
 // asks for translated and none left over, the placeholders of each source kept, distinct access
 // keys in every menu, every text inside its widget in the real windows at the game's fixed sizes,
-// and the language's help texts, ENTER HERE picture, desktop entry and metainfo there. Prints a
-// line per language with its faults below; exits 1 when any language is short of complete or has
-// a fault. scripts/translations runs it after refreshing the translation sources from the code,
-// and the test suite runs it at two resolutions.
+// and the language's help texts, ENTER HERE and Click Here pictures, desktop entry and metainfo
+// there. Prints a line per language with its faults below; exits 1 when any language is short of
+// complete or has a fault. scripts/translations runs it after refreshing the translation sources
+// from the code, and the test suite runs it at two resolutions.
 
 #include "board/frm_board.h"
 #include "game/game.h"
@@ -297,6 +297,11 @@ int main(int argc, char** argv) {
         if (QImage(splashBand + QStringLiteral(".png")).size() != QSize(380, 17) ||
             QImage(splashBand + QStringLiteral("@2x.png")).size() != QSize(760, 34)) {
             faults << QStringLiteral("no ENTER HERE picture (build target regenerate_pictures)");
+        }
+        const QString clickCard = QStringLiteral(":/pictures/click_") + language;
+        if (QImage(clickCard + QStringLiteral(".png")).size() != QSize(72, 100) ||
+            QImage(clickCard + QStringLiteral("@2x.png")).size() != QSize(144, 200)) {
+            faults << QStringLiteral("no Click Here picture (build target regenerate_pictures)");
         }
         for (const char* help : {"rules.txt", "orvik.txt"}) {
             QFile file(kSources + QStringLiteral("/assets/") + language + QLatin1Char('/') +

@@ -112,6 +112,16 @@ Qt のオプション (Qt に渡されます。ダッシュは 1 つでも 2 つ
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>Click
+Here</source>
+        <extracomment>The words on the stock&apos;s turn-over card: two short lines, each at most about 8 letters, drawn on a 72 × 100 card</extracomment>
+        <translation>ここを
+クリック</translation>
+    </message>
+</context>
+<context>
     <name>RuntimeError</name>
     <message>
         <source>Overflow</source>

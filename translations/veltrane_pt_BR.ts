@@ -113,6 +113,16 @@ Ambiente:
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>Click
+Here</source>
+        <extracomment>The words on the stock&apos;s turn-over card: two short lines, each at most about 8 letters, drawn on a 72 × 100 card</extracomment>
+        <translation>Clique
+aqui</translation>
+    </message>
+</context>
+<context>
     <name>RuntimeError</name>
     <message>
         <source>Overflow</source>

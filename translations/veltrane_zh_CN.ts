@@ -110,6 +110,16 @@ Qt 的选项，会传给 Qt（一个或两个短横线均可）：
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>Click
+Here</source>
+        <extracomment>The words on the stock&apos;s turn-over card: two short lines, each at most about 8 letters, drawn on a 72 × 100 card</extracomment>
+        <translation>单击
+此处</translation>
+    </message>
+</context>
+<context>
     <name>RuntimeError</name>
     <message>
         <source>Overflow</source>

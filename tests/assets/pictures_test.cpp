@@ -41,11 +41,12 @@ std::vector<Expected> expectedPictures() {
     list.push_back({QStringLiteral("logo"), QSize(136, 98), true});
     list.push_back({QStringLiteral("title"), QSize(100, 147), true});
     list.push_back({QStringLiteral("hand_cursor"), QSize(32, 32), true});
-    // The splash's ENTER HERE band in each shipped language.
+    // The splash's ENTER HERE band and the stock's Click Here card in each shipped language.
     const QStringList sources = QDir(QStringLiteral(VELTRANE_TRANSLATIONS_DIR))
                                     .entryList({QStringLiteral("veltrane_*.ts")}, QDir::Files);
     for (const QString& source : sources) {
         list.push_back({QStringLiteral("enter_") + source.mid(9).chopped(3), QSize(380, 17), true});
+        list.push_back({QStringLiteral("click_") + source.mid(9).chopped(3), card, true});
     }
     return list;
 }

@@ -81,7 +81,8 @@ void drawCardFace(QPainter& p, int card);
 void drawCardBack(QPainter& p);
 enum class Blank { Plain, Spades, Diamonds, Hearts, Clubs };
 void drawBlank(QPainter& p, Blank kind);
-void drawClickHere(QPainter& p);
+// The stock's Click Here card with the given words, one line of the card to a line of words.
+void drawClickHere(QPainter& p, const QString& words, const Typeface& face);
 void drawIcon(QPainter& p, int size);
 void drawSplash(QPainter& p);
 void drawSplashArtwork(QPainter& p); // the splash without its ENTER HERE band

@@ -2,6 +2,8 @@
 
 #include <QLinearGradient>
 #include <QRadialGradient>
+#include <QTransform>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -537,19 +539,36 @@ void drawBlank(QPainter& p, Blank kind) {
     }
 }
 
-void drawClickHere(QPainter& p) {
+void drawClickHere(QPainter& p, const QString& words, const Typeface& face) {
     paintCardBase(p, QColor(255, 255, 255), QColor(48, 48, 64));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(48, 48, 64), 1));
     p.drawRoundedRect(QRectF(3.5, 3.5, 65, 93), 3, 3);
     p.setPen(Qt::NoPen);
     p.setBrush(colour::slateBlue);
-    const QPainterPath click = fonts().sans.path(QStringLiteral("Click"), 16);
-    const QPainterPath here = fonts().sans.path(QStringLiteral("Here"), 16);
-    p.drawPath(
-        click.translated(36 - click.boundingRect().width() / 2 - click.boundingRect().left(), 46));
-    p.drawPath(
-        here.translated(36 - here.boundingRect().width() / 2 - here.boundingRect().left(), 66));
+    // One line of words to a line of the card, at the English size where every line fits inside
+    // the frame with a margin; a longer line makes all of them smaller alike, so they read as one.
+    QList<QPainterPath> lines;
+    qreal widest = 0;
+    for (const QString& line : words.split(QLatin1Char('\n'))) {
+        lines.append(face.path(line, 16));
+        widest = std::max(widest, lines.last().boundingRect().width());
+    }
+    const qreal room = 58;
+    const qreal s = widest > room ? room / widest : 1;
+    // Baselines 20 pixels apart at the English size, the block kept on the card's middle as it
+    // shrinks (its capitals are about 12 pixels high).
+    const qreal middle = 50 + 6 * s;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QPainterPath line = lines[i];
+        if (s < 1) {
+            line = QTransform::fromScale(s, s).map(line);
+        }
+        const qreal baseline =
+            middle + 20 * s * (static_cast<qreal>(i) - static_cast<qreal>(lines.size() - 1) / 2);
+        p.drawPath(line.translated(
+            36 - line.boundingRect().width() / 2 - line.boundingRect().left(), baseline));
+    }
 }
 
 } // namespace artgen

@@ -1,7 +1,7 @@
 // veltrane-artgen FOLDER TRANSLATIONS: draws every picture of the game into FOLDER/pictures and
-// a contact sheet of them all into FOLDER/contact_sheet.png; the splash's ENTER HERE band comes
-// once per language, in the words of TRANSLATIONS/veltrane_<language>.ts. The same program
-// gives the same files.
+// a contact sheet of them all into FOLDER/contact_sheet.png; the splash's ENTER HERE band and
+// the stock's Click Here card come once per language, in the words of
+// TRANSLATIONS/veltrane_<language>.ts. The same program gives the same files.
 
 #include "tools/artgen/artgen.h"
 
@@ -36,8 +36,8 @@ QImage render(const Picture& pic, int scale) {
     return image.convertToFormat(pic.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
 }
 
-// The translation of ENTER HERE in a translation source, or empty.
-QString enterHereIn(const QString& tsFile) {
+// The translation of a source text in a translation source, or empty.
+QString translationIn(const QString& tsFile, const QString& text) {
     QFile file(tsFile);
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
@@ -50,34 +50,38 @@ QString enterHereIn(const QString& tsFile) {
         }
         if (xml.name() == QLatin1String("source")) {
             source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation") &&
-                   source == QLatin1String("ENTER HERE")) {
+        } else if (xml.name() == QLatin1String("translation") && source == text) {
             return xml.readElementText();
         }
     }
     return {};
 }
 
-// One ENTER HERE band per language that has its words translated.
-QList<Picture> enterBands(const QString& translations) {
+// The pictures whose words the player must read: one ENTER HERE band and one Click Here card
+// per language that has their words translated, the bands first.
+QList<Picture> picturesInLanguages(const QString& translations) {
     QList<Picture> list;
+    QList<Picture> cards;
     const QStringList sources =
         QDir(translations).entryList({QStringLiteral("veltrane_*.ts")}, QDir::Files, QDir::Name);
     for (const QString& name : sources) {
         const QString language = name.mid(9).chopped(3);
-        const QString words = enterHereIn(QDir(translations).filePath(name));
-        if (words.isEmpty()) {
-            continue;
-        }
+        const QString file = QDir(translations).filePath(name);
         const bool cjk =
             language.startsWith(QLatin1String("ja")) || language.startsWith(QLatin1String("zh"));
-        list.append({QStringLiteral("enter_") + language, QSize(380, 17),
-                     [words, cjk](QPainter& p) {
-                         drawEnterBand(p, words, cjk ? fonts().cjk : fonts().sans);
-                     },
-                     true});
+        const Typeface& face = cjk ? fonts().cjk : fonts().sans;
+        const QString enter = translationIn(file, QStringLiteral("ENTER HERE"));
+        if (!enter.isEmpty()) {
+            list.append({QStringLiteral("enter_") + language, QSize(380, 17),
+                         [enter, &face](QPainter& p) { drawEnterBand(p, enter, face); }, true});
+        }
+        const QString click = translationIn(file, QStringLiteral("Click\nHere"));
+        if (!click.isEmpty()) {
+            cards.append({QStringLiteral("click_") + language, QSize(72, 100),
+                          [click, &face](QPainter& p) { drawClickHere(p, click, face); }});
+        }
     }
-    return list;
+    return list + cards;
 }
 
 QList<Picture> allPictures() {
@@ -102,7 +106,9 @@ QList<Picture> allPictures() {
         const Blank k = kind;
         list.append({QString::fromLatin1(name), card, [k](QPainter& p) { drawBlank(p, k); }});
     }
-    list.append({QStringLiteral("click"), card, [](QPainter& p) { drawClickHere(p); }});
+    list.append({QStringLiteral("click"), card, [](QPainter& p) {
+                     drawClickHere(p, QStringLiteral("Click\nHere"), fonts().sans);
+                 }});
     for (int size : {32, 48, 64, 128, 256}) {
         list.append({QStringLiteral("icon_%1").arg(size), QSize(size, size),
                      [size](QPainter& p) { drawIcon(p, size); }, false, false});
@@ -154,7 +160,7 @@ int main(int argc, char** argv) {
     QList<SheetEntry> oneX;
     QList<SheetEntry> twoX;
     bool ok = true;
-    for (const Picture& pic : allPictures() + enterBands(args[2])) {
+    for (const Picture& pic : allPictures() + picturesInLanguages(args[2])) {
         const QImage single = render(pic, 1);
         ok = save(single, folder + QLatin1Char('/') + pic.name + QStringLiteral(".png")) && ok;
         oneX.append({pic.name, single});

@@ -9,6 +9,8 @@
 #include "game/random_source.h"
 #include "picture_compare.h"
 #include "platform/error_guard.h"
+#include "platform/pictures.h"
+#include "platform/translations.h"
 #include "qt_test_support.h"
 
 #include <QAccessible>
@@ -489,6 +491,34 @@ TEST(PictureStore, HoldsEveryPictureAtItsSizeForBothKindsOfScreen) {
         EXPECT_EQ(&store.pixmap(p, 1.0), &single);
     }
     EXPECT_TRUE(store.pixmap(Picture(), 1.0).isNull());
+}
+
+// The player must read Click Here to turn the stock over: in a language that has the card drawn
+// in its words, the stock shows that drawing, not the English one. The store reads a picture when
+// a place first shows it, so the language chosen here is the one it sees.
+TEST_F(Board, TheStockShowsClickHereInThePlayersWords) {
+    // The choice of picture needs the language only, not its translation file.
+    platform::InstallTranslations({QStringLiteral("de-DE")}, QString());
+    const struct English {
+        ~English() { platform::InstallTranslations({QStringLiteral("C")}, QString()); }
+    } english;
+    deal();
+    for (int turn = 0; turn < 32; ++turn) {
+        click(board_.img_deck());
+    }
+    ASSERT_EQ(board_.img_deck()->picture(), img_click);
+    const QImage shown = board_.img_deck()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto onWhite = [&shown](const char* picture) {
+        QImage drawn(shown.size(), QImage::Format_RGB32);
+        drawn.setDevicePixelRatio(shown.devicePixelRatio());
+        drawn.fill(Qt::white);
+        QPainter(&drawn).drawPixmap(
+            0, 0, platform::LoadPicture(QString::fromLatin1(picture), shown.devicePixelRatio()));
+        return drawn;
+    };
+    EXPECT_EQ(board_.img_deck()->size(), QSize(72, 100));
+    EXPECT_TRUE(test::PicturesMatch(shown, onWhite("click_de")));
+    EXPECT_FALSE(test::LookTheSame(shown, onWhite("click")));
 }
 
 // The child programs run the real board in a process of their own: one closes it from the
