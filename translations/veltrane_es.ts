@@ -51,7 +51,7 @@ Opciones:
 Opciones de Qt, que se pasan a Qt (con uno o dos guiones):
   -platform NOMBRE, -platformpluginpath RUTA, -platformtheme NOMBRE,
   -plugin NOMBRE, -display PANTALLA, -name NOMBRE, -visual ID, -session ID
-  (la da un gestor de sesiones que reinicia el juego), -style NOMBRE,
+  (dado por un gestor de sesiones que reinicia el juego), -style NOMBRE,
   -stylesheet ARCHIVO, -qwindowgeometry GEOMETRÍA (-geometry),
   -qwindowtitle TÍTULO (-title), -qwindowicon ARCHIVO (-icon),
   -qmljsdebugger VALOR, -reverse, -widgetcount, -nograb, -dograb, -sync,
