@@ -41,12 +41,12 @@ Environment:
                    (veltrane/session-KEY; ~/.local/state when unset).
 </source>
         <translation>Usage : veltrane [options]
-Réussite Veltrane, un jeu de patience pour un joueur.
+Réussite Veltrane, un jeu de cartes en solitaire.
 Le jeu lui-même n’a pas d’options ; celles de Qt sont transmises à Qt.
 
 Options :
   -h, --help     Affiche cette aide.
-  -v, --version  Affiche la version.
+  -v, --version  Affiche les informations de version.
 
 Options de Qt, transmises à Qt (avec un tiret ou deux) :
   -platform NAME, -platformpluginpath PATH, -platformtheme NAME, -plugin NAME,
