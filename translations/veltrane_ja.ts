@@ -41,8 +41,8 @@ Environment:
                    (veltrane/session-KEY; ~/.local/state when unset).
 </source>
         <translation>使い方: veltrane [オプション]
-Veltrane ソリティアは、1 人で遊ぶソリティア (カードゲーム) です。
-ゲーム自体はオプションを取りません。Qt のオプションは Qt に渡されます。
+Veltrane ソリティアは、1 人で遊ぶカードゲームです。
+ゲーム自体のオプションはありません。Qt のオプションは Qt に渡されます。
 
 オプション:
   -h, --help     このヘルプを表示します。
@@ -400,7 +400,7 @@ Here</source>
     </message>
     <message>
         <source>File &gt; Deal starts a game</source>
-        <translation>[ファイル] &gt; [配る] でゲーム開始</translation>
+        <translation>ファイル &gt; 配る でゲーム開始</translation>
     </message>
     <message>
         <source>%1 deselected</source>
