@@ -71,9 +71,9 @@ Zmienne środowiskowe:
   DISPLAY, WAYLAND_DISPLAY
                    ekran X i ekran Wayland do otwarcia.
   QT_FONT_DPI, QT_SCALE_FACTOR
-                   przy ekranie o 116 do 125 pikselach na cal pojawia się
-                   komunikat DUŻE CZCIONKI i gra się kończy. Przy DPI czcionek
-                   120 (skala tekstu 125 %) uruchom ją jako
+                   przy gęstości ekranu od 116 do 125 pikseli na cal pojawia
+                   się komunikat DUŻE CZCIONKI i gra się kończy. Przy DPI
+                   czcionek 120 (skala tekstu 125 %) uruchom ją jako
                    QT_FONT_DPI=96 veltrane; przy skali Qt 1,25 jako
                    QT_SCALE_FACTOR=1 veltrane.
   XDG_STATE_HOME   gdzie zapisywana jest bieżąca gra dla menedżera sesji
