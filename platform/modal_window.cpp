@@ -5,6 +5,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace veltrane::platform {
 namespace {
@@ -87,6 +89,12 @@ std::optional<xcb_window_t> pressedIn(const xcb_generic_event_t* event, std::uin
 // hands it to its modal window itself when that one is on the screen, so it is only activated
 // when the modal window is out of reach. On X a press in it counts too, as it may have the focus
 // already (metacity gives it when it minimises Help alone).
+//
+// On Wayland the game learns of a minimise only when Qt's own title bar asks for it, and it cannot
+// restore a window by itself: a compositor that then hands the focus to the blocked window (mutter
+// does) refuses the modal window's activation, and would leave a window on the screen that takes
+// no input. The blocked window is minimised too, so that the whole game waits in the window list.
+// A compositor that restores the modal window itself (weston, on a click) activates that one.
 class ModalKeeper : public QObject, public QAbstractNativeEventFilter {
   public:
     ModalKeeper(QWidget* window, QWidget* blocked)
@@ -97,6 +105,13 @@ class ModalKeeper : public QObject, public QAbstractNativeEventFilter {
             qApp->installNativeEventFilter(this);
         }
         blocked->installEventFilter(this);
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+            window->installEventFilter(this);
+            connect(window->windowHandle(), &QWindow::windowStateChanged, this,
+                    [this](Qt::WindowState state) {
+                        minimisedAlone_ = minimisedAlone_ || state == Qt::WindowMinimized;
+                    });
+        }
     }
     ~ModalKeeper() override { qApp->removeNativeEventFilter(this); }
     ModalKeeper(const ModalKeeper&) = delete;
@@ -115,8 +130,14 @@ class ModalKeeper : public QObject, public QAbstractNativeEventFilter {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::WindowActivate && watched == blocked_ && blocking()) {
-            bringBack();
+        if (event->type() == QEvent::WindowActivate && watched == window_) {
+            minimisedAlone_ = false;
+        } else if (event->type() == QEvent::WindowActivate && watched == blocked_ && blocking()) {
+            if (std::exchange(minimisedAlone_, false)) {
+                blocked_->showMinimized();
+            } else {
+                bringBack();
+            }
         }
         return false;
     }
@@ -149,6 +170,7 @@ class ModalKeeper : public QObject, public QAbstractNativeEventFilter {
     xcb_connection_t* x11_ = nullptr;
     xcb_atom_t desktop_ = XCB_ATOM_NONE;
     std::uint8_t input_ = 0;
+    bool minimisedAlone_ = false; // by Qt's own title bar on Wayland, since last active
 };
 
 } // namespace

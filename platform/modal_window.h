@@ -6,7 +6,8 @@
 // alone. Where one parts them (metacity minimises Help alone, icewm moves it alone to another
 // workspace), the blocked window is all the player sees: when it is activated (clicked, picked
 // from the task list) while its modal window is out of reach, the modal window comes back onto
-// its workspace, restored and in front.
+// its workspace, restored and in front. On Wayland the game cannot restore a window: a blocked
+// window handed the focus after its modal window was minimised is minimised too.
 
 class QWidget;
 
