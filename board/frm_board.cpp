@@ -8,6 +8,7 @@
 #include "platform/keyboard.h"
 #include "platform/window_setup.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -383,15 +384,20 @@ QString frm_board::news(std::size_t index, ClickOutcome outcome, const QString& 
 
 void frm_board::play(BoardPlace* place, const std::function<ClickOutcome()>& click) {
     veltrane::platform::Guarded([&] {
-        const QString pickedBefore = pickedCard();
+        // The words are made only for a listener: a game played without a screen reader does
+        // not build them at every click.
+        const bool heard = QAccessible::isActive();
+        const QString pickedBefore = heard ? pickedCard() : QString();
         const veltrane::Picture wasteBefore = game_.board().img_dealt.Picture;
         clicked_ = place;
         const ClickOutcome outcome = click();
         Refresh();
         clicked_ = nullptr;
-        const auto index = static_cast<std::size_t>(std::find(order_.begin(), order_.end(), place) -
-                                                    order_.begin());
-        veltrane::platform::Announce(place, news(index, outcome, pickedBefore, wasteBefore));
+        if (heard) {
+            const auto index = static_cast<std::size_t>(
+                std::find(order_.begin(), order_.end(), place) - order_.begin());
+            veltrane::platform::Announce(place, news(index, outcome, pickedBefore, wasteBefore));
+        }
     });
 }
 

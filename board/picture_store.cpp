@@ -30,7 +30,7 @@ QString baseName(Picture picture) {
 // so it comes in their language where the card is drawn in it; it stays the one Click Here of
 // the rules, only its pixels differ.
 QString fileName(Picture picture) {
-    const QString base = baseName(picture);
+    QString base = baseName(picture);
     const QString language = platform::GameLanguage();
     if (picture != img_click || language.isEmpty()) {
         return base;

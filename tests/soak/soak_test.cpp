@@ -39,9 +39,10 @@ constexpr int kRandomClicksPerGame = 120;
 constexpr long kWarmUpGames = 100;
 // After the warm-up the memory the game holds must not grow: the allocator's own count of live
 // bytes is exact, so it gets little slack; the resident size also carries the sanitizer
-// allocator's free lists, which drift by a few megabytes over a long run.
+// allocator's free lists, which drift by several megabytes over a long run (8 to 9 MB over
+// 10,000 games with the live heap flat to the kilobyte), so it only catches gross growth.
 constexpr long kHeapGrowthAllowedKiB = 512;
-constexpr long kRssGrowthAllowedKiB = 8192;
+constexpr long kRssGrowthAllowedKiB = 16384;
 
 long liveHeapKiB() {
     return static_cast<long>(__sanitizer_get_current_allocated_bytes() / 1024);
